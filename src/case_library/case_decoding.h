@@ -1,0 +1,70 @@
+// Turning one record into everything the viewer shows of a case: its texts and its figure.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "case_library/figure.h"
+#include "case_library/parse_result.h"
+#include "case_library/record_format.h"
+
+namespace vexolite {
+
+// What a record gives: the texts and numbers of the shown case, replaced by every load.
+// Examples are for case value 1231 (case 123.1) with 12 solutions.
+struct CaseFields {
+  std::int16_t RecordCaseValue = 0;      // 1231
+  std::int16_t RecordSolutionValue = 0;  // 12
+  std::string CellDigits;                // the 300 figure digits
+  std::string CellString;                // the digits with "8" as "|" and "9" as "/"
+  std::string CaseCellString;            // copy of CellString
+  std::string FigureString;              // CaseCellString cut after its last "/"
+  std::string CaseCode;                  // '1231'; '123 ' for case 123
+  std::string CaseCodeCopy;              // '1231'
+  double CaseNumber = 0;                 // 123
+  std::string CaseLabel;                 // ' CASO:   123.1 ', caption of Label1
+  std::string CaseText;                  // '123.1 ', caption of Label3
+  std::string CaseNumberText;            // '123.1'; '123  ' for case 123
+  std::string SolutionText;              // '   12', caption of Label4
+  double SolutionCount = 0;              // 12
+  std::string SolutionLabel;             // ' SOLU:    12 ', caption of Label2
+  std::string SolutionDigits;            // '00012'
+  std::string ImageBaseName;             // '00012-1231'
+};
+
+struct PlacedCube {
+  std::int16_t i = 0, j = 0, k = 0;  // its cell, each 1..16
+  std::int16_t piece = 0;            // 1..7
+};
+
+// A figure as decoded, cubes numbered 1.. in the order their digits appear (layer by layer, row
+// by row, cell by cell). The extents are those of the figure parsing, after its final correction.
+struct DecodedFigure {
+  std::array<PlacedCube, kMaxCubes> cubes{};
+  std::int16_t CubeCount = 0;
+  std::int16_t LayerCount = 0;
+  std::int16_t RowCount = 0;
+  std::int16_t ColumnCount = 0;
+  std::int16_t CubeSide = 0;
+};
+
+struct DecodedCase {
+  CaseFields fields;
+  DecodedFigure figure;
+};
+
+// Decodes a record in full, or names the byte of the record where it leaves the data model: a
+// high byte of 128 or more, a case value or cell group above 9999, more than 27 cubes, or more
+// than 16 layers, rows or cells per row. Never reads or writes outside its arrays.
+ParseResult<DecodedCase> decodeRecord(const RawRecord& record);
+
+// The figure parsing alone, on a figure string of digits 0..7 and the marks "|" and "/". Byte
+// offsets in errors are those of the cell field's group that holds the offending digit.
+ParseResult<DecodedFigure> parseFigure(const std::string& figureString);
+
+// Puts a decoded figure into the viewer's figure fields: every cell 1..16 cleared, cubes placed,
+// their pieces set and their states set to shown. Cubelet rows above CubeCount keep their values.
+void applyFigure(const DecodedFigure& figure, FigureFields& into);
+
+}  // namespace vexolite

@@ -1,0 +1,77 @@
+// The case file channel and the search for the case file.
+#include "case_library/case_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace vexolite {
+
+std::optional<std::string> CaseChannel::open(const std::filesystem::path& path) {
+  close();
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return std::string("es una carpeta");
+  errno = 0;
+  stream_.open(path, std::ios::in | std::ios::binary);
+  if (!stream_.is_open()) {
+    const int cause = errno;
+    return std::string("no se puede abrir") +
+           (cause != 0 ? std::string(" (") + std::strerror(cause) + ")" : std::string());
+  }
+  return std::nullopt;
+}
+
+void CaseChannel::close() {
+  if (stream_.is_open()) stream_.close();
+  stream_.clear();
+}
+
+std::optional<std::uint64_t> CaseChannel::length() {
+  if (!stream_.is_open()) return std::nullopt;
+  stream_.clear();
+  stream_.seekg(0, std::ios::end);
+  const std::streamoff end = stream_.tellg();
+  if (!stream_ || end < 0) {
+    stream_.clear();
+    return std::nullopt;
+  }
+  return static_cast<std::uint64_t>(end);
+}
+
+std::optional<std::string> CaseChannel::read(std::uint64_t record, RawRecord& out) {
+  if (!stream_.is_open()) return std::string("el archivo no esta abierto");
+  if (record < 1) return std::string("no existe el registro 0");
+  const std::optional<std::uint64_t> size = length();
+  if (!size) return std::string("no se puede medir su longitud");
+  const std::uint64_t start = (record - 1) * kRecordSize;
+  if (start + kRecordSize > *size) {
+    return std::string("el archivo termina antes del final de ese registro");
+  }
+  stream_.clear();
+  stream_.seekg(static_cast<std::streamoff>(start));
+  stream_.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(out.size()));
+  if (stream_.gcount() != static_cast<std::streamsize>(out.size())) {
+    stream_.clear();
+    return std::string("la lectura del registro fallo");
+  }
+  return std::nullopt;
+}
+
+std::vector<std::filesystem::path> searchedFolders(const CaseFileSearch& search) {
+  std::vector<std::filesystem::path> folders;
+  for (const auto* folder : {&search.workingFolder, &search.programFolder, &search.dataFolder}) {
+    if (!folder->empty()) folders.push_back(*folder);
+  }
+  return folders;
+}
+
+std::optional<std::filesystem::path> locateCaseFile(const CaseFileSearch& search) {
+  for (const std::filesystem::path& folder : searchedFolders(search)) {
+    std::filesystem::path candidate = folder / kCaseFileName;
+    std::error_code error;
+    if (std::filesystem::exists(candidate, error)) return candidate;
+  }
+  return std::nullopt;
+}
+
+}  // namespace vexolite

@@ -1,0 +1,49 @@
+// The case file's one read-only channel: open, length, read a record by number, close.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "case_library/record_format.h"
+
+namespace vexolite {
+
+// Opened and closed within each operation, never held between user actions. The file is only
+// ever opened for reading. Failures come back as a reason phrase in the program's language.
+class CaseChannel {
+ public:
+  // Closes any channel that is open, then opens path. Returns a reason when it cannot.
+  std::optional<std::string> open(const std::filesystem::path& path);
+  void close();  // closing a channel that is not open does nothing
+  bool isOpen() const { return stream_.is_open(); }
+
+  // Length of the open file in bytes, as measured now.
+  std::optional<std::uint64_t> length();
+
+  // Reads record number (1-based) into out. Returns a reason when the record is not whole in
+  // the file, or the read fails.
+  std::optional<std::string> read(std::uint64_t record, RawRecord& out);
+
+ private:
+  std::ifstream stream_;
+};
+
+// Where to look for the case file, in order: the working folder, the folder of the executable,
+// the installed data folder. Empty entries are skipped.
+struct CaseFileSearch {
+  std::filesystem::path workingFolder;
+  std::filesystem::path programFolder;
+  std::filesystem::path dataFolder;
+};
+
+// The first "VEXOLITE.DAT" that exists as a file along the search, or nothing.
+std::optional<std::filesystem::path> locateCaseFile(const CaseFileSearch& search);
+
+// The folders of the search, for a message that names where the file was looked for.
+std::vector<std::filesystem::path> searchedFolders(const CaseFileSearch& search);
+
+}  // namespace vexolite

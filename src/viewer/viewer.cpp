@@ -1,0 +1,182 @@
+// Start-up, the key table, the buttons, record loading and the help display.
+#include "viewer/viewer.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "case_library/case_decoding.h"
+#include "viewer/key_codes.h"
+
+namespace vexolite {
+
+std::string decimalText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g", value);
+  return text;
+}
+
+bool keyReachesFocusedControl(int keyCode) {
+  switch (keyCode) {
+    case key::kUp:
+    case key::kDown:
+    case key::kLeft:
+    case key::kRight:
+    case key::kHome:
+    case key::kEnd:
+    case key::kPageUp:
+    case key::kPageDown:
+    case key::kF1:
+    case key::kEscape:
+    case key::kEnter:
+      return false;
+    default:
+      return true;  // keypad plus and minus are typed into Text1 too, which then drops them
+  }
+}
+
+Viewer::Viewer(Controls& controls, CaseFileSearch search)
+    : controls_(controls), search_(std::move(search)) {}
+
+std::string Viewer::fileName() const {
+  return caseFile_ ? caseFile_->string() : std::string(kCaseFileName);
+}
+
+// Finds the case file and counts its records. Leaves the reason in caseFileProblem_ when no
+// record can be shown; returns a warning when whole records are followed by a partial one.
+std::string Viewer::measureCaseFile() {
+  state_.RecordCount = 0;
+  caseFileProblem_.clear();
+  caseFile_ = locateCaseFile(search_);
+  if (!caseFile_) {
+    std::string folders;
+    for (const auto& folder : searchedFolders(search_)) {
+      folders += (folders.empty() ? "" : ", ") + folder.string();
+    }
+    caseFileProblem_ = "No se encuentra el archivo " + std::string(kCaseFileName) +
+                       ". Se busco en: " + folders + ".";
+    return {};
+  }
+  if (auto reason = channel_.open(*caseFile_)) {
+    caseFileProblem_ = "No se puede leer el archivo " + fileName() + ": " + *reason + ".";
+    return {};
+  }
+  const std::optional<std::uint64_t> length = channel_.length();
+  channel_.close();
+  if (!length) {
+    caseFileProblem_ = "No se puede leer el archivo " + fileName() + ": no se puede medir.";
+    return {};
+  }
+  state_.RecordCount = static_cast<double>(*length / kRecordSize);
+  if (*length == 0) {
+    caseFileProblem_ = "El archivo " + fileName() + " esta vacio: no tiene ningun caso.";
+  } else if (*length < kRecordSize) {
+    caseFileProblem_ = "El archivo " + fileName() + " mide " + std::to_string(*length) +
+                       " bytes, menos que un caso de 154 bytes: no tiene ningun caso.";
+  } else if (const std::uint64_t partial = *length % kRecordSize; partial != 0) {
+    return "El archivo " + fileName() + " mide " + std::to_string(*length) +
+           " bytes, que no es multiplo de 154: se ignoran los " + std::to_string(partial) +
+           " bytes del registro final incompleto.";
+  }
+  return {};
+}
+
+void Viewer::Form_Load() {
+  const std::string partialRecordWarning = measureCaseFile();
+  state_.LastCaseNumber = kLastCaseNumber;
+  state_.ZoomFactor = kStartZoom;
+  controls_.setText(Control::Text3, decimalText(state_.ZoomFactor));
+  state_.CurrentRecord = state_.RecordCount;
+
+  controls_.setEnabled(Control::Frame1, false);
+  controls_.setVisible(Control::Text2, false);
+
+  if (!caseFileProblem_.empty()) {
+    controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
+  } else if (!partialRecordWarning.empty()) {
+    controls_.showMessage(partialRecordWarning, MessageIcon::Exclamation);
+  }
+  controls_.showMessage(kStartMessage, MessageIcon::Exclamation);
+}
+
+void Viewer::Form_KeyDown(int keyCode) {
+  if (keyCode <= 0) return;
+  state_.LastKeyText = " " + std::to_string(keyCode);
+  switch (keyCode) {
+    case key::kEscape:
+      controls_.endProgram();
+      break;
+    case key::kF1:
+      AYUDA();
+      break;
+    case key::kEnter:
+      LEERARCHIVO();
+      break;
+    default:
+      break;  // the turns, steps and zoom keys act once their operations exist
+  }
+}
+
+void Viewer::CommandClick(int n) {
+  switch (n) {
+    case 1:
+      LEERARCHIVO();
+      break;
+    case 2:
+      AYUDA();
+      break;
+    default:
+      break;
+  }
+}
+
+void Viewer::LEERARCHIVO() {
+  if (state_.RecordCount < 1) {
+    controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
+    return;
+  }
+  channel_.close();
+  if (auto reason = channel_.open(*caseFile_)) {
+    controls_.showMessage("No se puede leer el archivo " + fileName() + ": " + *reason + ".",
+                          MessageIcon::Critical);
+    return;
+  }
+  const double wanted = std::round(state_.CurrentRecord);
+  const auto record = wanted >= 1 ? static_cast<std::uint64_t>(wanted) : 0;
+  RawRecord raw{};
+  if (auto reason = channel_.read(record, raw)) {
+    channel_.close();
+    controls_.showMessage("No se puede leer el registro " + std::to_string(record) +
+                              " del archivo " + fileName() + ": " + *reason + ".",
+                          MessageIcon::Critical);
+    return;
+  }
+  ParseResult<DecodedCase> decoded = decodeRecord(raw);
+  if (!decoded) {
+    channel_.close();
+    controls_.showMessage("El registro " + std::to_string(record) + " del archivo " + fileName() +
+                              " no es un caso valido: " + decoded.error().reason + " (byte " +
+                              std::to_string(decoded.error().byteOffset) + " del registro).",
+                          MessageIcon::Critical);
+    return;
+  }
+  static_cast<CaseFields&>(state_) = decoded.value().fields;
+  applyFigure(decoded.value().figure, state_);
+
+  controls_.setText(Control::Label1, state_.CaseLabel);
+  controls_.setText(Control::Label3, state_.CaseText);
+  controls_.setText(Control::Label2, state_.SolutionLabel);
+  controls_.setText(Control::Label4, state_.SolutionText);
+  // The load-and-show pipeline takes over from here once it exists.
+  channel_.close();
+}
+
+void Viewer::AYUDA() {
+  controls_.setVisible(Control::Picture1, false);
+  controls_.setVisible(Control::Text2, true);
+  controls_.showMessage("", MessageIcon::None);
+  controls_.setVisible(Control::Text2, false);
+  controls_.setVisible(Control::Picture1, true);
+  LEERARCHIVO();
+}
+
+}  // namespace vexolite

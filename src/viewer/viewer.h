@@ -1,0 +1,61 @@
+// The viewer's operations over its state record: start-up, key and button dispatch, loading.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "case_library/case_file.h"
+#include "viewer/controls.h"
+#include "viewer/viewer_state.h"
+
+namespace vexolite {
+
+inline constexpr double kStartZoom = 0.5;
+inline constexpr double kLastCaseNumber = 705;
+inline constexpr char kStartMessage[] =
+    "En proxima pantalla pulsar enter para dar comienzo al sistema";
+
+// The back end of the window. The front end translates toolkit events into the event entry
+// points below and implements Controls; everything else happens here. One thread: each entry
+// point runs its whole chain before it returns.
+class Viewer {
+ public:
+  Viewer(Controls& controls, CaseFileSearch search);
+
+  ViewerState& state() { return state_; }
+  const ViewerState& state() const { return state_; }
+  // The case file found at start-up, if any.
+  const std::optional<std::filesystem::path>& caseFile() const { return caseFile_; }
+
+  // Events.
+  void Form_Load();
+  // Key-down of the window and of Picture1, with a standard virtual-key code; the window sees
+  // every key before the focused control.
+  void Form_KeyDown(int keyCode);
+  void CommandClick(int n);  // Command1_Click .. Command15_Click
+
+  // Operations.
+  void LEERARCHIVO();
+  void AYUDA();
+
+ private:
+  std::string measureCaseFile();
+  std::string fileName() const;
+
+  Controls& controls_;
+  CaseFileSearch search_;
+  std::optional<std::filesystem::path> caseFile_;
+  std::string caseFileProblem_;  // why no record can be shown, or "" when records exist
+  CaseChannel channel_;
+  ViewerState state_;
+};
+
+// The decimal text of a zoom or other number as Text3 shows it: "0.5", "1", "1.5".
+std::string decimalText(double value);
+
+// True for the keys whose typed character belongs in Text1 even when the window acted on them:
+// every key outside the key table, and the keypad plus and minus.
+bool keyReachesFocusedControl(int keyCode);
+
+}  // namespace vexolite

@@ -1,0 +1,75 @@
+// The case file channel and the search for the case file, on real files in temporary folders.
+#include <gtest/gtest.h>
+
+#include "case_library/case_file.h"
+#include "support/case_file_writer.h"
+
+namespace vexolite {
+namespace {
+
+using test::recordBytes;
+using test::TempFolder;
+
+TEST(CaseChannel, CountsAndReadsWholeRecords) {
+  TempFolder folder;
+  const auto path = folder / "VEXOLITE.DAT";
+  test::writeFile(path, test::caseFileBytes({recordBytes(10, "19", 1), recordBytes(20, "29", 2),
+                                             recordBytes(30, "39", 3)}));
+  CaseChannel channel;
+  ASSERT_FALSE(channel.open(path).has_value());
+  EXPECT_EQ(channel.length(), 3u * 154u);
+  RawRecord record{};
+  ASSERT_FALSE(channel.read(3, record).has_value());
+  EXPECT_EQ(record[0], 30);
+  EXPECT_EQ(record[152], 3);
+  ASSERT_FALSE(channel.read(1, record).has_value());
+  EXPECT_EQ(record[0], 10);
+  EXPECT_TRUE(channel.read(4, record).has_value());
+  EXPECT_TRUE(channel.read(0, record).has_value());
+  channel.close();
+  channel.close();  // closing twice does nothing
+  EXPECT_FALSE(channel.isOpen());
+  EXPECT_TRUE(channel.read(1, record).has_value());
+}
+
+TEST(CaseChannel, ARecordCutShortIsNotRead) {
+  TempFolder folder;
+  const auto path = folder / "VEXOLITE.DAT";
+  auto bytes = test::caseFileBytes({recordBytes(10, "19", 1), recordBytes(20, "29", 2)});
+  bytes.resize(154 + 100);
+  test::writeFile(path, bytes);
+  CaseChannel channel;
+  ASSERT_FALSE(channel.open(path).has_value());
+  RawRecord record{};
+  EXPECT_FALSE(channel.read(1, record).has_value());
+  const auto reason = channel.read(2, record);
+  ASSERT_TRUE(reason.has_value());
+  EXPECT_NE(reason->find("termina antes"), std::string::npos);
+}
+
+TEST(CaseChannel, RefusesFoldersAndMissingFiles) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder / "VEXOLITE.DAT");
+  CaseChannel channel;
+  EXPECT_EQ(channel.open(folder / "VEXOLITE.DAT"), std::optional<std::string>("es una carpeta"));
+  EXPECT_TRUE(channel.open(folder / "absent.DAT").has_value());
+  EXPECT_FALSE(channel.isOpen());
+}
+
+TEST(CaseFileSearch, LooksInTheWorkingFolderThenBesideTheProgramThenTheDataFolder) {
+  TempFolder work, program, data;
+  const CaseFileSearch search{work.path(), program.path(), data.path()};
+  EXPECT_FALSE(locateCaseFile(search).has_value());
+
+  test::writeFile(data / "VEXOLITE.DAT", recordBytes(10, "19", 1));
+  EXPECT_EQ(locateCaseFile(search), data / "VEXOLITE.DAT");
+  test::writeFile(program / "VEXOLITE.DAT", recordBytes(10, "19", 1));
+  EXPECT_EQ(locateCaseFile(search), program / "VEXOLITE.DAT");
+  test::writeFile(work / "VEXOLITE.DAT", recordBytes(10, "19", 1));
+  EXPECT_EQ(locateCaseFile(search), work / "VEXOLITE.DAT");
+
+  EXPECT_EQ(searchedFolders(CaseFileSearch{work.path(), {}, data.path()}).size(), 2u);
+}
+
+}  // namespace
+}  // namespace vexolite

@@ -1,0 +1,51 @@
+// A stand-in for the window in headless tests: it keeps what the viewer sets and answers boxes.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "viewer/controls.h"
+
+namespace vexolite::test {
+
+struct ShownMessage {
+  std::string text;
+  MessageIcon icon;
+  bool picture1Visible;  // as the user saw the window behind the box
+  bool text2Visible;
+};
+
+class FakeControls : public Controls {
+ public:
+  FakeControls() {
+    enabled.fill(true);
+    visible.fill(true);
+  }
+  void setText(Control c, const std::string& t) override { texts[index(c)] = t; }
+  std::string text(Control c) const override { return texts[index(c)]; }
+  void setChecked(Control c, bool v) override { checked[index(c)] = v; }
+  bool isChecked(Control c) const override { return checked[index(c)]; }
+  void setEnabled(Control c, bool v) override { enabled[index(c)] = v; }
+  void setVisible(Control c, bool v) override { visible[index(c)] = v; }
+  void setFocus(Control c) override { focus = c; }
+  void showMessage(const std::string& t, MessageIcon icon) override {
+    messages.push_back(
+        {t, icon, visible[index(Control::Picture1)], visible[index(Control::Text2)]});
+  }
+  void beep() override { ++beeps; }
+  void endProgram() override { ended = true; }
+
+  static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
+
+  std::array<std::string, kControlCount> texts{};
+  std::array<bool, kControlCount> checked{};
+  std::array<bool, kControlCount> enabled{};
+  std::array<bool, kControlCount> visible{};
+  Control focus = Control::Form1;
+  std::vector<ShownMessage> messages;
+  int beeps = 0;
+  bool ended = false;
+};
+
+}  // namespace vexolite::test
