@@ -1,0 +1,230 @@
+// vexolite-catalog: count, build, dump, check and generate the figures of the case file.
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalog_build.h"
+#include "catalog_check.h"
+#include "fig_text.h"
+#include "figure_generator.h"
+
+namespace {
+
+using namespace vexolite::catalog;
+
+constexpr char kUsage[] =
+    "usage: vexolite-catalog count FILE.fig...\n"
+    "       vexolite-catalog build FILE.fig -o VEXOLITE.DAT\n"
+    "       vexolite-catalog dump FILE.DAT\n"
+    "       vexolite-catalog check FILE.DAT\n"
+    "       vexolite-catalog generate [--seed S] [--count N] [--first N] [--mirrors N]\n"
+    "                                 [--avoid FILE.fig] [-o FILE.fig]\n";
+
+int usage() {
+  std::cerr << kUsage;
+  return 2;
+}
+
+// Progress on standard error for long runs: a line every tenth of the way.
+CountProgress progressLine(const std::string& verb) {
+  return [verb](std::size_t done, std::size_t total) {
+    if (total < 50) return;
+    const std::size_t step = total / 10;
+    if (done % step == 0 || done == total) {
+      std::cerr << verb << " " << done << " of " << total << " figures\n";
+    }
+  };
+}
+
+std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+int runCount(const std::vector<std::string>& files) {
+  if (files.empty()) return usage();
+  int status = 0;
+  for (const std::string& file : files) {
+    auto figures = readFigFile(file);
+    if (!figures) {
+      std::cerr << figures.message() << "\n";
+      status = 1;
+      continue;
+    }
+    std::vector<std::vector<FigureCube>> shapes;
+    for (const CatalogFigure& f : figures.value())
+      shapes.push_back(f.cubes);
+    const auto counts = countFigures(shapes, 0, progressLine("counted"));
+    for (std::size_t n = 0; n < counts.size(); ++n) {
+      const FigureCount& c = counts[n];
+      std::cout << "case " << caseName(figures.value()[n].caseValue) << ": " << c.solutions
+                << (c.solutions == 1 ? " solution, " : " solutions, ") << c.fillings
+                << (c.fillings == 1 ? " filling, " : " fillings, ") << "symmetry group of order "
+                << c.groupOrder << "\n";
+    }
+  }
+  return status;
+}
+
+int runBuild(const std::vector<std::string>& args) {
+  std::string source, output;
+  for (std::size_t n = 0; n < args.size(); ++n) {
+    if (args[n] == "-o" && n + 1 < args.size()) {
+      output = args[++n];
+    } else if (source.empty()) {
+      source = args[n];
+    } else {
+      return usage();
+    }
+  }
+  if (source.empty() || output.empty()) return usage();
+  auto figures = readFigFile(source);
+  if (!figures) {
+    std::cerr << figures.message() << "\n";
+    return 1;
+  }
+  auto bytes = buildCatalog(figures.value(), source, progressLine("solved"));
+  if (!bytes) {
+    std::cerr << bytes.message() << "\n" << output << " was not written\n";
+    return 1;
+  }
+  if (auto written = replaceFile(output, bytes.value()); !written) {
+    std::cerr << written.message() << "\n";
+    return 1;
+  }
+  std::cerr << "wrote " << bytes.value().size() / vexolite::kRecordSize << " records to " << output
+            << "\n";
+  return 0;
+}
+
+std::optional<std::vector<vexolite::RawRecord>> loadRecords(const std::string& file) {
+  const auto bytes = readBytes(file);
+  if (!bytes) {
+    std::cerr << file << ": cannot read the file\n";
+    return std::nullopt;
+  }
+  auto records = splitRecords(*bytes, file);
+  if (!records) {
+    std::cerr << records.message() << "\n";
+    return std::nullopt;
+  }
+  return std::move(records).value();
+}
+
+int runDump(const std::vector<std::string>& args) {
+  if (args.size() != 1) return usage();
+  const auto records = loadRecords(args[0]);
+  if (!records) return 1;
+  const DumpResult dump = dumpCatalog(*records, args[0]);
+  std::cout << dump.figText;
+  for (const std::string& problem : dump.problems)
+    std::cerr << problem << "\n";
+  return dump.problems.empty() ? 0 : 1;
+}
+
+int runCheck(const std::vector<std::string>& args) {
+  if (args.size() != 1) return usage();
+  const auto records = loadRecords(args[0]);
+  if (!records) return 1;
+  const auto problems = checkCatalog(*records, args[0], progressLine("recounted"));
+  for (const std::string& problem : problems)
+    std::cerr << problem << "\n";
+  if (!problems.empty()) {
+    std::cerr << args[0] << ": check failed, " << problems.size() << " problem"
+              << (problems.size() == 1 ? "" : "s") << "\n";
+    return 1;
+  }
+  std::cout << args[0] << ": " << records->size() << " records, all checks pass\n";
+  return 0;
+}
+
+// Reads a whole number option value, or nothing.
+std::optional<unsigned long> numberArgument(const std::string& text) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  unsigned long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<unsigned long>(c - '0');
+  }
+  return value;
+}
+
+int runGenerate(const std::vector<std::string>& args) {
+  GeneratorSettings settings;
+  std::string output, avoid;
+  for (std::size_t n = 0; n < args.size(); ++n) {
+    const std::string& flag = args[n];
+    if (n + 1 >= args.size()) return usage();
+    const std::string& text = args[++n];
+    if (flag == "-o") {
+      output = text;
+      continue;
+    }
+    if (flag == "--avoid") {
+      avoid = text;
+      continue;
+    }
+    const auto value = numberArgument(text);
+    if (!value) return usage();
+    if (flag == "--seed") {
+      settings.seed = static_cast<std::uint32_t>(*value);
+    } else if (flag == "--count") {
+      settings.count = static_cast<int>(*value);
+    } else if (flag == "--first") {
+      settings.firstCase = static_cast<int>(*value);
+    } else if (flag == "--mirrors") {
+      settings.mirrorEvery = static_cast<int>(*value);
+    } else {
+      return usage();
+    }
+  }
+  if (settings.firstCase < 1 || settings.firstCase + settings.count - 1 > kLargestCaseNumber) {
+    std::cerr << "generate: cases " << settings.firstCase << " to "
+              << settings.firstCase + settings.count - 1 << " do not fit in 1 to 999\n";
+    return 2;
+  }
+  std::vector<CatalogFigure> avoided;
+  if (!avoid.empty()) {
+    auto figures = readFigFile(avoid);
+    if (!figures) {
+      std::cerr << figures.message() << "\n";
+      return 1;
+    }
+    for (const CatalogFigure& f : figures.value()) {
+      if (f.caseValue / 10 < settings.firstCase) avoided.push_back(f);
+    }
+  }
+  const std::string text = generatedFigText(settings, avoided, progressLine("generated"));
+  if (output.empty()) {
+    std::cout << text;
+    return 0;
+  }
+  if (auto written = replaceFile(output, std::vector<std::uint8_t>(text.begin(), text.end()));
+      !written) {
+    std::cerr << written.message() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  const std::string command = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "count") return runCount(args);
+  if (command == "build") return runBuild(args);
+  if (command == "dump") return runDump(args);
+  if (command == "check") return runCheck(args);
+  if (command == "generate") return runGenerate(args);
+  return usage();
+}

@@ -1,0 +1,32 @@
+// The figure text format (.fig): "case N" or "case N.D" lines, "#" comments, layers of rows
+// lowest first separated by a blank line, cells "." empty, "x" free, "1".."7" fixed to a piece.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog_figure.h"
+#include "catalog_outcome.h"
+
+namespace vexolite::catalog {
+
+inline constexpr int kLargestCaseNumber = 999;
+inline constexpr int kLargestExtent = 16;  // layers, rows per layer, cells per row
+
+// Parses figure text. fileName is only used in messages, which read
+// "<fileName>:<line>: expected ..., found ...". Every layer, row and cell index starts at 1 where
+// the text puts it: a leading row of dots stays an empty row.
+Outcome<std::vector<CatalogFigure>> parseFigText(std::string_view text,
+                                                 const std::string& fileName);
+
+// Reads and parses a file; messages name the file as given.
+Outcome<std::vector<CatalogFigure>> readFigFile(const std::filesystem::path& path);
+
+// One figure as text: its "case" line, the comment lines (each prefixed with "# "), then its
+// layers over the whole bounding box, "." for empty cells, "x" or the piece digit for cubes,
+// and a blank line after the last layer.
+std::string figText(const CatalogFigure& figure, const std::vector<std::string>& comments = {});
+
+}  // namespace vexolite::catalog

@@ -1,0 +1,432 @@
+// The filling search and the Burnside count. Cells are numbered 0..26 in a sweep order and a
+// set of cells is a 32-bit mask; the search always covers the lowest-numbered empty cell, trying
+// the placements whose lowest cell it is, which are precomputed per (cell, piece).
+#include "figure_solver.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
+#include <climits>
+
+#include "cube_transforms.h"
+#include "piece_shapes.h"
+
+namespace vexolite::catalog {
+namespace {
+
+constexpr int kSide = 16;
+constexpr int kChunkBits = 9;  // a 27-bit mask is mapped as three 9-bit chunks
+constexpr int kChunkValues = 1 << kChunkBits;
+// Completion counts are remembered for partial fillings with this many pieces left, in a
+// direct-mapped table of 2^kMemoBits entries (a clash replaces the older entry).
+constexpr int kRememberFewest = 2;
+constexpr int kRememberMost = 5;
+constexpr int kMemoBits = 14;
+
+// Compact numbers of the cells of a figure, looked up by coordinates.
+class CellIndex {
+ public:
+  explicit CellIndex(const std::vector<Cell>& sortedCells) {
+    slots_.fill(-1);
+    for (std::size_t n = 0; n < sortedCells.size(); ++n) {
+      const Cell& c = sortedCells[n];
+      slots_[slot(c)] = static_cast<std::int16_t>(n);
+    }
+  }
+  // -1 for a cell outside the figure (also outside 1..16).
+  int find(const Cell& c) const {
+    if (c.i < 1 || c.i > kSide || c.j < 1 || c.j > kSide || c.k < 1 || c.k > kSide) return -1;
+    return slots_[slot(c)];
+  }
+
+ private:
+  static std::size_t slot(const Cell& c) {
+    return static_cast<std::size_t>(((c.i - 1) * kSide + (c.j - 1)) * kSide + (c.k - 1));
+  }
+  std::array<std::int16_t, kSide * kSide * kSide> slots_{};
+};
+
+struct Symmetry {
+  int transform = 0;
+  bool reflection = false;
+  std::vector<int> permutation;  // compact cell -> compact image cell
+};
+
+// The symmetries of the sorted cubes (piece constraints included), identity first.
+std::vector<Symmetry> findSymmetries(const std::vector<FigureCube>& sorted,
+                                     const CellIndex& index) {
+  std::vector<Symmetry> group;
+  if (sorted.empty()) return group;
+  const auto& transforms = cubeTransforms();
+  for (int t = 0; t < kCubeTransformCount; ++t) {
+    const CubeTransform& transform = transforms[static_cast<std::size_t>(t)];
+    std::vector<Cell> images;
+    images.reserve(sorted.size());
+    int low[3] = {INT_MAX, INT_MAX, INT_MAX}, imageLow[3] = {INT_MAX, INT_MAX, INT_MAX};
+    for (const FigureCube& cube : sorted) {
+      const Cell image = applyTransform(transform, cube.cell);
+      images.push_back(image);
+      low[0] = std::min(low[0], cube.cell.i);
+      low[1] = std::min(low[1], cube.cell.j);
+      low[2] = std::min(low[2], cube.cell.k);
+      imageLow[0] = std::min(imageLow[0], image.i);
+      imageLow[1] = std::min(imageLow[1], image.j);
+      imageLow[2] = std::min(imageLow[2], image.k);
+    }
+    Symmetry symmetry{t, transform.reflection, {}};
+    bool maps = true;
+    for (std::size_t n = 0; n < sorted.size() && maps; ++n) {
+      const Cell moved{images[n].i - imageLow[0] + low[0], images[n].j - imageLow[1] + low[1],
+                       images[n].k - imageLow[2] + low[2]};
+      const int target = index.find(moved);
+      const int wanted = transform.reflection ? mirroredPiece(sorted[n].piece) : sorted[n].piece;
+      maps = target >= 0 && sorted[static_cast<std::size_t>(target)].piece == wanted;
+      symmetry.permutation.push_back(target);
+    }
+    if (maps) group.push_back(std::move(symmetry));
+  }
+  assert(!group.empty() && group.front().transform == 0);
+  return group;
+}
+
+// A symmetry as table lookups: the image of a cell mask is the union of three chunk images.
+struct MaskImage {
+  std::array<std::array<std::uint32_t, kChunkValues>, 3> chunks{};
+  bool reflection = false;
+
+  explicit MaskImage(const Symmetry& symmetry) : reflection(symmetry.reflection) {
+    for (std::size_t chunk = 0; chunk < 3; ++chunk) {
+      auto& table = chunks[chunk];
+      table[0] = 0;
+      for (unsigned v = 1; v < kChunkValues; ++v) {
+        const int bit = std::countr_zero(v);
+        const std::size_t cell = chunk * kChunkBits + static_cast<std::size_t>(bit);
+        const std::uint32_t image =
+            cell < symmetry.permutation.size() ? std::uint32_t{1} << symmetry.permutation[cell] : 0;
+        table[v] = table[v & (v - 1)] | image;
+      }
+    }
+  }
+  std::uint32_t operator()(std::uint32_t mask) const {
+    return chunks[0][mask & (kChunkValues - 1)] |
+           chunks[1][(mask >> kChunkBits) & (kChunkValues - 1)] |
+           chunks[2][mask >> (2 * kChunkBits)];
+  }
+};
+
+// The order the search numbers the cells in: the longest axis of the bounding box slowest, the
+// shortest fastest, so the search sweeps the figure across its smallest cross-sections and
+// closes off dead ends early. Ties keep the order layer, row, cell.
+struct SweepOrder {
+  std::array<int, 3> axes{0, 1, 2};  // 0 i, 1 j, 2 k; slowest first
+  std::array<int, 3> key(const Cell& c) const {
+    const int v[3] = {c.i, c.j, c.k};
+    return {v[axes[0]], v[axes[1]], v[axes[2]]};
+  }
+};
+
+SweepOrder sweepOrderOf(const std::vector<FigureCube>& cubes) {
+  int low[3] = {INT_MAX, INT_MAX, INT_MAX}, high[3] = {INT_MIN, INT_MIN, INT_MIN};
+  for (const FigureCube& cube : cubes) {
+    const int v[3] = {cube.cell.i, cube.cell.j, cube.cell.k};
+    for (int a = 0; a < 3; ++a) {
+      low[a] = std::min(low[a], v[a]);
+      high[a] = std::max(high[a], v[a]);
+    }
+  }
+  SweepOrder order;
+  std::stable_sort(order.axes.begin(), order.axes.end(),
+                   [&](int a, int b) { return high[a] - low[a] > high[b] - low[b]; });
+  return order;
+}
+
+class FillingSearch {
+ public:
+  FillingSearch(const std::vector<FigureCube>& sorted, const CellIndex& index,
+                const std::vector<Symmetry>& group)
+      : cellCount_(static_cast<int>(sorted.size())), order_(sweepOrderOf(sorted)) {
+    for (std::size_t g = 1; g < group.size(); ++g)
+      images_.emplace_back(group[g]);
+    full_ = cellCount_ == 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << cellCount_) - 1;
+    placePieces(sorted, index);
+  }
+
+  // A figure without symmetries is searched from the empty figure; every filling is fixed by the
+  // identity alone. Otherwise: every symmetry keeps the tripod a tripod, so the tripod's
+  // placements fall into orbits of the group, and the fillings with the tripod at one placement
+  // of an orbit map one to one onto those with it at any other. The search then places the
+  // tripod first, once per orbit, and weighs what it finds by the orbit's size. For Burnside, a
+  // filling's stabilizer lies in its tripod placement's stabilizer, and the sum of stabilizer
+  // sizes is the same over an orbit.
+  void run() {
+    constexpr std::size_t kTripod = kPieceTotal - 1;
+    if (images_.empty()) {
+      const std::uint64_t completions = countCompletions(0, (1u << kPieceTotal) - 1);
+      fillings_ = fixedSum_ = completions;
+      return;
+    }
+    std::vector<std::uint32_t> seen;
+    for (std::size_t c = 0; c < static_cast<std::size_t>(cellCount_); ++c) {
+      for (std::uint32_t n = start_[c][kTripod]; n < start_[c][kTripod + 1]; ++n) {
+        const Placement& tripod = placements_[n];
+        if (std::find(seen.begin(), seen.end(), tripod.mask) != seen.end()) continue;
+        std::vector<std::uint32_t> orbit{tripod.mask};
+        stabilizer_.clear();
+        for (const MaskImage& image : images_) {
+          const std::uint32_t moved = image(tripod.mask);
+          if (moved == tripod.mask) stabilizer_.push_back(&image);
+          if (std::find(orbit.begin(), orbit.end(), moved) == orbit.end()) orbit.push_back(moved);
+        }
+        seen.insert(seen.end(), orbit.begin(), orbit.end());
+        weight_ = orbit.size();
+        if (leavesPocket(tripod.border, tripod.mask)) continue;
+        chosen_[kTripod] = tripod.mask;
+        if (stabilizer_.empty()) {
+          // No symmetry keeps this tripod, so none fixes a filling: each counts once, the
+          // identity's, and completions can be counted without looking at them.
+          const std::uint64_t completions = countCompletions(tripod.mask, (1u << kTripod) - 1);
+          fillings_ += weight_ * completions;
+          fixedSum_ += weight_ * completions;
+        } else {
+          descend(tripod.mask, (1u << kTripod) - 1);
+        }
+      }
+    }
+  }
+
+  std::uint64_t fillings() const { return fillings_; }
+  // The sum over all fillings of the number of symmetries that fix each, the identity included.
+  std::uint64_t fixedSum() const { return fixedSum_; }
+  // Piece masks of the first filling found, by piece 1..7 at index 0..6.
+  const std::array<std::uint32_t, kPieceTotal>& first() const { return first_; }
+
+ private:
+  // The cells next to a set of cells and not in it.
+  std::uint32_t borderOf(std::uint32_t mask) const {
+    std::uint32_t border = 0;
+    for (std::uint32_t rest = mask; rest != 0; rest &= rest - 1) {
+      border |= neighbours_[static_cast<std::size_t>(std::countr_zero(rest))];
+    }
+    return border & ~mask;
+  }
+
+  void findNeighbours(const std::vector<FigureCube>& sorted, const CellIndex& index) {
+    for (int c = 0; c < cellCount_; ++c) {
+      const Cell& x = sorted[static_cast<std::size_t>(c)].cell;
+      const Cell around[] = {{x.i - 1, x.j, x.k}, {x.i + 1, x.j, x.k}, {x.i, x.j - 1, x.k},
+                             {x.i, x.j + 1, x.k}, {x.i, x.j, x.k - 1}, {x.i, x.j, x.k + 1}};
+      for (const Cell& n : around) {
+        if (const int found = index.find(n); found >= 0) {
+          neighbours_[static_cast<std::size_t>(c)] |= std::uint32_t{1} << found;
+        }
+      }
+    }
+  }
+
+  // True when placing a piece has closed off a pocket of one or two empty cells beside it: no
+  // piece is that small, so no filling follows.
+  bool leavesPocket(std::uint32_t border, std::uint32_t filled) const {
+    const std::uint32_t empty = ~filled & full_;
+    for (std::uint32_t rest = border & empty; rest != 0; rest &= rest - 1) {
+      const auto cell = static_cast<std::size_t>(std::countr_zero(rest));
+      const std::uint32_t open = neighbours_[cell] & empty;
+      if (open == 0) return true;
+      if ((open & (open - 1)) == 0 &&
+          (neighbours_[static_cast<std::size_t>(std::countr_zero(open))] & empty) ==
+              (std::uint32_t{1} << cell)) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  void placePieces(const std::vector<FigureCube>& sorted, const CellIndex& index) {
+    findNeighbours(sorted, index);
+    for (int c = 0; c < cellCount_; ++c) {
+      const Cell& base = sorted[static_cast<std::size_t>(c)].cell;
+      for (int piece = 1; piece <= kPieceTotal; ++piece) {
+        start_[static_cast<std::size_t>(c)][static_cast<std::size_t>(piece - 1)] =
+            static_cast<std::uint32_t>(placements_.size());
+        for (const std::vector<Cell>& shape : pieceOrientations(piece)) {
+          // The shape's lowest cell in the sweep order goes on the cell being covered.
+          const Cell& anchor = *std::min_element(
+              shape.begin(), shape.end(),
+              [this](const Cell& a, const Cell& b) { return order_.key(a) < order_.key(b); });
+          std::uint32_t mask = 0;
+          bool fits = true;
+          for (const Cell& s : shape) {
+            const int n = index.find(
+                Cell{base.i + s.i - anchor.i, base.j + s.j - anchor.j, base.k + s.k - anchor.k});
+            if (n < 0) {
+              fits = false;
+              break;
+            }
+            const int fixed = sorted[static_cast<std::size_t>(n)].piece;
+            if (fixed != 0 && fixed != piece) {
+              fits = false;
+              break;
+            }
+            mask |= std::uint32_t{1} << n;
+          }
+          if (fits) placements_.push_back(Placement{mask, borderOf(mask)});
+        }
+      }
+      start_[static_cast<std::size_t>(c)][kPieceTotal] =
+          static_cast<std::uint32_t>(placements_.size());
+    }
+  }
+
+  void descend(std::uint32_t filled, unsigned freePieces) {
+    if (filled == full_) {
+      leaf();
+      return;
+    }
+    if (freePieces == 0) return;
+    const auto cell = static_cast<std::size_t>(std::countr_one(filled));
+    const auto& starts = start_[cell];
+    for (unsigned rest = freePieces; rest != 0; rest &= rest - 1) {
+      const auto p = static_cast<std::size_t>(std::countr_zero(rest));
+      const Placement* m = placements_.data() + starts[p];
+      const Placement* end = placements_.data() + starts[p + 1];
+      for (; m != end; ++m) {
+        if ((m->mask & filled) != 0) continue;
+        const std::uint32_t now = filled | m->mask;
+        if (leavesPocket(m->border, now)) continue;
+        chosen_[p] = m->mask;
+        descend(now, freePieces & ~(1u << p));
+      }
+    }
+  }
+
+  // The number of ways to finish a partial filling. It depends only on the cells filled and the
+  // pieces left, so the counts of the middle levels are remembered: different orders of the
+  // same pieces often leave the same cells.
+  std::uint64_t countCompletions(std::uint32_t filled, unsigned freePieces) {
+    if (filled == full_) {
+      if (!haveFirst_) {
+        first_ = chosen_;
+        haveFirst_ = true;
+      }
+      return 1;
+    }
+    const int left = std::popcount(freePieces);
+    const bool remembered = left >= kRememberFewest && left <= kRememberMost;
+    const std::uint64_t key = std::uint64_t{filled} | std::uint64_t{freePieces} << 32;
+    MemoEntry& entry =
+        memo_[static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - kMemoBits))];
+    if (remembered && entry.key == key) return entry.count;
+    std::uint64_t total = 0;
+    const auto cell = static_cast<std::size_t>(std::countr_one(filled));
+    const auto& starts = start_[cell];
+    for (unsigned rest = freePieces; rest != 0; rest &= rest - 1) {
+      const auto p = static_cast<std::size_t>(std::countr_zero(rest));
+      const Placement* m = placements_.data() + starts[p];
+      const Placement* end = placements_.data() + starts[p + 1];
+      for (; m != end; ++m) {
+        if ((m->mask & filled) != 0) continue;
+        const std::uint32_t now = filled | m->mask;
+        if (leavesPocket(m->border, now)) continue;
+        chosen_[p] = m->mask;
+        total += countCompletions(now, freePieces & ~(1u << p));
+      }
+    }
+    if (remembered) entry = MemoEntry{key, total};
+    return total;
+  }
+
+  void leaf() {
+    if (!haveFirst_) {
+      first_ = chosen_;
+      haveFirst_ = true;
+    }
+    fillings_ += weight_;
+    std::uint64_t fixing = 1;  // the identity
+    for (const MaskImage* image : stabilizer_) {
+      bool fixed = true;
+      for (std::size_t p = 0; p < kPieceTotal && fixed; ++p) {
+        // Pieces 5 and 6 sit at indices 4 and 5.
+        const std::size_t q = image->reflection && (p == 4 || p == 5) ? 9 - p : p;
+        fixed = (*image)(chosen_[p]) == chosen_[q];
+      }
+      if (fixed) ++fixing;
+    }
+    fixedSum_ += weight_ * fixing;
+  }
+
+  int cellCount_ = 0;
+  SweepOrder order_;
+  std::uint32_t full_ = 0;
+  struct Placement {
+    std::uint32_t mask = 0;    // the piece's cells
+    std::uint32_t border = 0;  // cells beside them
+  };
+  std::vector<Placement> placements_;
+  std::array<std::uint32_t, 32> neighbours_{};
+  std::array<std::array<std::uint32_t, kPieceTotal + 1>, 32> start_{};
+  std::vector<MaskImage> images_;
+  std::array<std::uint32_t, kPieceTotal> chosen_{};
+  std::array<std::uint32_t, kPieceTotal> first_{};
+  std::uint64_t fillings_ = 0;
+  std::uint64_t fixedSum_ = 0;
+  bool haveFirst_ = false;
+  struct MemoEntry {
+    std::uint64_t key = 0;  // filled cells | free pieces << 32; 0 (no pieces free) for none
+    std::uint64_t count = 0;
+  };
+  std::vector<MemoEntry> memo_ = std::vector<MemoEntry>(std::size_t{1} << kMemoBits);
+  std::uint64_t weight_ = 1;                  // size of the current tripod orbit
+  std::vector<const MaskImage*> stabilizer_;  // symmetries other than the identity keeping it
+};
+
+std::vector<FigureCube> sortedCubes(const std::vector<FigureCube>& cubes) {
+  std::vector<FigureCube> sorted = cubes;
+  const SweepOrder order = sweepOrderOf(cubes);
+  std::sort(sorted.begin(), sorted.end(), [&order](const FigureCube& a, const FigureCube& b) {
+    return order.key(a.cell) < order.key(b.cell);
+  });
+  return sorted;
+}
+
+}  // namespace
+
+std::vector<int> symmetryGroup(const std::vector<FigureCube>& cubes) {
+  const std::vector<FigureCube> sorted = sortedCubes(cubes);
+  const CellIndex index(cellsOf(sorted));
+  std::vector<int> group;
+  for (const Symmetry& s : findSymmetries(sorted, index))
+    group.push_back(s.transform);
+  return group;
+}
+
+FigureCount countFigure(const std::vector<FigureCube>& cubes) {
+  const std::vector<FigureCube> sorted = sortedCubes(cubes);
+  const CellIndex index(cellsOf(sorted));
+  const std::vector<Symmetry> group = findSymmetries(sorted, index);
+
+  FigureCount count;
+  count.groupOrder = static_cast<int>(group.size());
+  if (cubes.size() != static_cast<std::size_t>(kFigureCubes)) return count;
+
+  FillingSearch search(sorted, index, group);
+  search.run();
+  count.fillings = search.fillings();
+  if (count.fillings == 0) return count;
+
+  // Burnside: the number of orbits is the mean number of fillings a symmetry fixes; the
+  // identity fixes them all. A remainder would mean a broken group or a broken image.
+  const std::uint64_t fixedSum = search.fixedSum();
+  assert(fixedSum % group.size() == 0);
+  count.solutions = fixedSum / group.size();
+
+  count.firstFilling = cubes;
+  for (FigureCube& cube : count.firstFilling) {
+    const int n = index.find(cube.cell);
+    for (std::size_t p = 0; p < kPieceTotal; ++p) {
+      if ((search.first()[p] >> n) & 1) cube.piece = static_cast<int>(p) + 1;
+    }
+  }
+  return count;
+}
+
+}  // namespace vexolite::catalog
