@@ -19,7 +19,7 @@ const std::vector<CatalogFigure>& shippedFigures() {
   static const std::vector<CatalogFigure> figures = [] {
     auto parsed = readFigFile(kSource);
     if (!parsed) {
-      std::cerr << parsed.message() << "\n";
+      std::cerr << parsed.error().message << "\n";
       std::exit(1);
     }
     return parsed.value();
@@ -59,7 +59,7 @@ void buildTheCatalogue(benchmark::State& state) {
   const auto& figures = shippedFigures();
   for (auto _ : state) {
     auto bytes = buildCatalog(figures, kSource);
-    if (!bytes) state.SkipWithError(bytes.message().c_str());
+    if (!bytes) state.SkipWithError(bytes.error().message.c_str());
     benchmark::DoNotOptimize(bytes);
   }
 }

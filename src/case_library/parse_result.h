@@ -1,4 +1,4 @@
-// The outcome of reading data from a file: a value, or an error naming the byte offset and reason.
+// The outcome of a step that can fail on its input: a value, or an error that says what is wrong.
 #pragma once
 
 #include <cassert>
@@ -16,11 +16,13 @@ struct DataError {
   std::string reason;
 };
 
-template <class T>
-class ParseResult {
+// A value of type T, or an error of type E. Asking for the one that is not there is our own
+// fault, hence the asserts; callers test ok() first.
+template <class T, class E>
+class Result {
  public:
-  ParseResult(T value) : content_(std::move(value)) {}          // NOLINT: implicit by design
-  ParseResult(DataError error) : content_(std::move(error)) {}  // NOLINT: implicit by design
+  Result(T value) : content_(std::move(value)) {}  // NOLINT: implicit by design
+  Result(E error) : content_(std::move(error)) {}  // NOLINT: implicit by design
 
   bool ok() const { return std::holds_alternative<T>(content_); }
   explicit operator bool() const { return ok(); }
@@ -32,13 +34,17 @@ class ParseResult {
     assert(ok());
     return std::get<T>(std::move(content_));
   }
-  const DataError& error() const {
+  const E& error() const {
     assert(!ok());
-    return std::get<DataError>(content_);
+    return std::get<E>(content_);
   }
 
  private:
-  std::variant<T, DataError> content_;
+  std::variant<T, E> content_;
 };
+
+// Reading file data: the error names the byte and the reason.
+template <class T>
+using ParseResult = Result<T, DataError>;
 
 }  // namespace vexolite

@@ -29,13 +29,13 @@ const char kSource[] =
 
 std::vector<CatalogFigure> figures(const std::string& text) {
   auto parsed = parseFigText(text, "small.fig");
-  EXPECT_TRUE(parsed.ok()) << (parsed.ok() ? "" : parsed.message());
+  EXPECT_TRUE(parsed.ok()) << (parsed.ok() ? "" : parsed.error().message);
   return parsed.ok() ? parsed.value() : std::vector<CatalogFigure>{};
 }
 
 std::vector<std::uint8_t> built(const std::string& text) {
   auto bytes = buildCatalog(figures(text), "small.fig");
-  EXPECT_TRUE(bytes.ok()) << (bytes.ok() ? "" : bytes.message());
+  EXPECT_TRUE(bytes.ok()) << (bytes.ok() ? "" : bytes.error().message);
   return bytes.ok() ? bytes.value() : std::vector<std::uint8_t>{};
 }
 
@@ -158,7 +158,7 @@ TEST(CatalogCheck, ATruncatedFileIsNotAWholeNumberOfRecords) {
   bytes.resize(bytes.size() - 3);
   const auto split = splitRecords(bytes, "VEXOLITE.DAT");
   ASSERT_FALSE(split.ok());
-  EXPECT_EQ(split.message(),
+  EXPECT_EQ(split.error().message,
             "VEXOLITE.DAT: 767 bytes, not a whole number of 154-byte records (the last one is "
             "cut short at byte 616)");
 }
@@ -196,7 +196,7 @@ TEST(CatalogBuild, RefusesNamingTheCaseAndTheReason) {
   for (const Refusal& r : refusals) {
     const auto bytes = buildCatalog(figures(r.source), "small.fig");
     ASSERT_FALSE(bytes.ok()) << r.message;
-    EXPECT_EQ(bytes.message().substr(0, std::string(r.message).size()), r.message);
+    EXPECT_EQ(bytes.error().message.substr(0, std::string(r.message).size()), r.message);
   }
 }
 
@@ -205,7 +205,7 @@ TEST(CatalogDump, ReadsBackAsTheStoredFillings) {
   const DumpResult dump = dumpCatalog(file, "VEXOLITE.DAT");
   EXPECT_TRUE(dump.problems.empty());
   const auto parsed = parseFigText(dump.figText, "dump.fig");
-  ASSERT_TRUE(parsed.ok()) << parsed.message();
+  ASSERT_TRUE(parsed.ok()) << parsed.error().message;
   ASSERT_EQ(parsed.value().size(), file.size());
   for (std::size_t n = 0; n < file.size(); ++n) {
     const auto decoded = decodeRecord(file[n]);

@@ -22,7 +22,7 @@ TEST(FigText, ReadsCasesLayersRowsAndCells) {
       "\n"
       "case 999\n",
       "a.fig");
-  ASSERT_TRUE(parsed.ok()) << parsed.message();
+  ASSERT_TRUE(parsed.ok()) << parsed.error().message;
   const auto& figures = parsed.value();
   ASSERT_EQ(figures.size(), 3u);
   EXPECT_EQ(figures[0].caseValue, 120);
@@ -87,25 +87,25 @@ TEST(FigText, NamesTheFileTheLineAndWhatWasExpected) {
   for (const Bad& bad : cases) {
     const auto parsed = parseFigText(bad.text, "figures.fig");
     ASSERT_FALSE(parsed.ok()) << bad.text;
-    EXPECT_EQ(parsed.message(), bad.message);
+    EXPECT_EQ(parsed.error().message, bad.message);
   }
   EXPECT_TRUE(parseFigText("case 2\n" + sixteen + "\n", "f.fig").ok());
   const auto longRow = parseFigText("case 2\n" + sixteen + "x\n", "f.fig");
   ASSERT_FALSE(longRow.ok());
-  EXPECT_EQ(longRow.message(), "f.fig:2: case 2 has a row of more than 16 cells");
+  EXPECT_EQ(longRow.error().message, "f.fig:2: case 2 has a row of more than 16 cells");
   const auto manyRows = parseFigText(seventeenRows, "f.fig");
   ASSERT_FALSE(manyRows.ok());
-  EXPECT_EQ(manyRows.message(), "f.fig:18: case 3 has a layer of more than 16 rows");
+  EXPECT_EQ(manyRows.error().message, "f.fig:18: case 3 has a layer of more than 16 rows");
   const auto manyLayers = parseFigText(seventeenLayers, "f.fig");
   ASSERT_FALSE(manyLayers.ok());
-  EXPECT_EQ(manyLayers.message(), "f.fig:34: case 4 has more than 16 layers");
+  EXPECT_EQ(manyLayers.error().message, "f.fig:34: case 4 has more than 16 layers");
 }
 
 TEST(FigText, AMissingFileIsNamed) {
   test::TempFolder folder;
   const auto parsed = readFigFile(folder / "none.fig");
   ASSERT_FALSE(parsed.ok());
-  EXPECT_EQ(parsed.message(), (folder / "none.fig").string() + ": cannot open the file");
+  EXPECT_EQ(parsed.error().message, (folder / "none.fig").string() + ": cannot open the file");
 }
 
 TEST(FigText, WrittenTextIsTheBoundingBoxAndReadsBack) {
@@ -115,7 +115,7 @@ TEST(FigText, WrittenTextIsTheBoundingBoxAndReadsBack) {
             "case 123.1\n# a note\n"
             ".x.\n5..\n\n...\n...\n\n...\n..7\n\n");
   const auto parsed = parseFigText(text + figText(CatalogFigure{50, 0, {}}), "t.fig");
-  ASSERT_TRUE(parsed.ok()) << parsed.message();
+  ASSERT_TRUE(parsed.ok()) << parsed.error().message;
   ASSERT_EQ(parsed.value().size(), 2u);
   EXPECT_EQ(parsed.value()[0].caseValue, 1231);
   EXPECT_EQ(parsed.value()[0].cubes, figure.cubes);

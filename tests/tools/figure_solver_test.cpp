@@ -219,7 +219,7 @@ OracleCount oracleCount(const std::vector<FigureCube>& cubes) {
 
 std::vector<FigureCube> figure(const std::string& rows) {
   auto parsed = parseFigText("case 1\n" + rows, "test.fig");
-  EXPECT_TRUE(parsed.ok()) << (parsed.ok() ? "" : parsed.message());
+  EXPECT_TRUE(parsed.ok()) << (parsed.ok() ? "" : parsed.error().message);
   return parsed.ok() ? parsed.value().front().cubes : std::vector<FigureCube>{};
 }
 
@@ -376,7 +376,8 @@ TEST(PieceShapes, HandednessIsTheSignOfTheStepDeterminant) {
   // along k), so a right-handed screw there looks right-handed on the screen.
   auto inFigureFrame = [](int piece) {
     std::vector<Vec> cubes;
-    for (const Cell& c : pieceCells(piece)) cubes.push_back(Vec{c.i, c.j, c.k});
+    for (const Cell& c : pieceCells(piece))
+      cubes.push_back(Vec{c.i, c.j, c.k});
     return cubes;
   };
   EXPECT_EQ(handedness(inFigureFrame(5)), 1);
@@ -384,7 +385,8 @@ TEST(PieceShapes, HandednessIsTheSignOfTheStepDeterminant) {
   // Every turned right-handed screw keeps its hand.
   for (const auto& cells : pieceOrientations(5)) {
     std::vector<Vec> cubes;
-    for (const Cell& c : cells) cubes.push_back(Vec{c.i, c.j, c.k});
+    for (const Cell& c : cells)
+      cubes.push_back(Vec{c.i, c.j, c.k});
     EXPECT_EQ(handedness(cubes), 1);
   }
 }

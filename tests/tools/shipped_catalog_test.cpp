@@ -126,7 +126,7 @@ TEST(ShippedCatalogue, DumpReadsBackAsTheSameCatalogue) {
   const DumpResult dump = dumpCatalog(s.records, "VEXOLITE.DAT");
   EXPECT_TRUE(dump.problems.empty());
   const auto parsed = parseFigText(dump.figText, "dump.fig");
-  ASSERT_TRUE(parsed.ok()) << parsed.message();
+  ASSERT_TRUE(parsed.ok()) << parsed.error().message;
   ASSERT_EQ(parsed.value().size(), s.records.size());
   for (const CatalogFigure& f : parsed.value()) {
     ASSERT_EQ(s.byCase.count(f.caseValue), 1u);

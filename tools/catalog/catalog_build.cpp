@@ -59,7 +59,7 @@ std::string figureShapeProblem(const CatalogFigure& figure) {
   std::vector<FigureCube> filled = figure.cubes;
   for (FigureCube& cube : filled)
     cube.piece = cube.piece == 0 ? 1 : cube.piece;
-  if (auto digits = figureRecordDigits(filled); !digits) return digits.message();
+  if (auto digits = figureRecordDigits(filled); !digits) return digits.error().message;
   return "";
 }
 
@@ -95,7 +95,7 @@ Outcome<std::vector<std::uint8_t>> buildCatalog(const std::vector<CatalogFigure>
                           std::to_string(count.solutions) + " solutions, more than 32767"};
     }
     auto digits = figureRecordDigits(count.firstFilling);
-    if (!digits) return CatalogError{where(sourceName, figures[n]) + " " + digits.message()};
+    if (!digits) return CatalogError{where(sourceName, figures[n]) + " " + digits.error().message};
     assert(decodesTo(digits.value(), count.firstFilling));
     const int solutions = static_cast<int>(count.solutions);
     records.push_back(BuiltRecord{figures[n].caseValue, solutions,

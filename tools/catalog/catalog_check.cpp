@@ -71,7 +71,7 @@ DumpResult dumpCatalog(const std::vector<RawRecord>& records, const std::string&
   for (std::size_t r = 0; r < records.size(); ++r) {
     auto decodedCase = decoded(records[r], fileName, r + 1);
     if (!decodedCase) {
-      result.problems.push_back(decodedCase.message());
+      result.problems.push_back(decodedCase.error().message);
       continue;
     }
     const DecodedCase& c = decodedCase.value();
@@ -99,7 +99,7 @@ std::vector<std::string> checkCatalog(const std::vector<RawRecord>& records,
   for (std::size_t r = 0; r < records.size(); ++r) {
     auto decodedCase = decoded(records[r], fileName, r + 1);
     if (!decodedCase) {
-      problems.push_back(decodedCase.message());
+      problems.push_back(decodedCase.error().message);
       continue;
     }
     const DecodedCase& c = decodedCase.value();

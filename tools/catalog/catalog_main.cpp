@@ -55,7 +55,7 @@ int runCount(const std::vector<std::string>& files) {
   for (const std::string& file : files) {
     auto figures = readFigFile(file);
     if (!figures) {
-      std::cerr << figures.message() << "\n";
+      std::cerr << figures.error().message << "\n";
       status = 1;
       continue;
     }
@@ -88,16 +88,16 @@ int runBuild(const std::vector<std::string>& args) {
   if (source.empty() || output.empty()) return usage();
   auto figures = readFigFile(source);
   if (!figures) {
-    std::cerr << figures.message() << "\n";
+    std::cerr << figures.error().message << "\n";
     return 1;
   }
   auto bytes = buildCatalog(figures.value(), source, progressLine("solved"));
   if (!bytes) {
-    std::cerr << bytes.message() << "\n" << output << " was not written\n";
+    std::cerr << bytes.error().message << "\n" << output << " was not written\n";
     return 1;
   }
   if (auto written = replaceFile(output, bytes.value()); !written) {
-    std::cerr << written.message() << "\n";
+    std::cerr << written.error().message << "\n";
     return 1;
   }
   std::cerr << "wrote " << bytes.value().size() / vexolite::kRecordSize << " records to " << output
@@ -113,7 +113,7 @@ std::optional<std::vector<vexolite::RawRecord>> loadRecords(const std::string& f
   }
   auto records = splitRecords(*bytes, file);
   if (!records) {
-    std::cerr << records.message() << "\n";
+    std::cerr << records.error().message << "\n";
     return std::nullopt;
   }
   return std::move(records).value();
@@ -195,7 +195,7 @@ int runGenerate(const std::vector<std::string>& args) {
   if (!avoid.empty()) {
     auto figures = readFigFile(avoid);
     if (!figures) {
-      std::cerr << figures.message() << "\n";
+      std::cerr << figures.error().message << "\n";
       return 1;
     }
     for (const CatalogFigure& f : figures.value()) {
@@ -209,7 +209,7 @@ int runGenerate(const std::vector<std::string>& args) {
   }
   if (auto written = replaceFile(output, std::vector<std::uint8_t>(text.begin(), text.end()));
       !written) {
-    std::cerr << written.message() << "\n";
+    std::cerr << written.error().message << "\n";
     return 1;
   }
   return 0;

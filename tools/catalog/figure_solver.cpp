@@ -277,12 +277,10 @@ class FillingSearch {
     }
   }
 
-  void descend(std::uint32_t filled, unsigned freePieces) {
-    if (filled == full_) {
-      leaf();
-      return;
-    }
-    if (freePieces == 0) return;
+  // Calls next(cells filled then, pieces left then) for every free piece placed over the lowest
+  // empty cell without closing off a pocket; chosen_ holds that piece's cells during the call.
+  template <class Next>
+  void extend(std::uint32_t filled, unsigned freePieces, Next&& next) {
     const auto cell = static_cast<std::size_t>(std::countr_one(filled));
     const auto& starts = start_[cell];
     for (unsigned rest = freePieces; rest != 0; rest &= rest - 1) {
@@ -294,9 +292,17 @@ class FillingSearch {
         const std::uint32_t now = filled | m->mask;
         if (leavesPocket(m->border, now)) continue;
         chosen_[p] = m->mask;
-        descend(now, freePieces & ~(1u << p));
+        next(now, freePieces & ~(1u << p));
       }
     }
+  }
+
+  void descend(std::uint32_t filled, unsigned freePieces) {
+    if (filled == full_) {
+      leaf();
+      return;
+    }
+    extend(filled, freePieces, [this](std::uint32_t now, unsigned left) { descend(now, left); });
   }
 
   // The number of ways to finish a partial filling. It depends only on the cells filled and the
@@ -317,20 +323,8 @@ class FillingSearch {
         memo_[static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - kMemoBits))];
     if (remembered && entry.key == key) return entry.count;
     std::uint64_t total = 0;
-    const auto cell = static_cast<std::size_t>(std::countr_one(filled));
-    const auto& starts = start_[cell];
-    for (unsigned rest = freePieces; rest != 0; rest &= rest - 1) {
-      const auto p = static_cast<std::size_t>(std::countr_zero(rest));
-      const Placement* m = placements_.data() + starts[p];
-      const Placement* end = placements_.data() + starts[p + 1];
-      for (; m != end; ++m) {
-        if ((m->mask & filled) != 0) continue;
-        const std::uint32_t now = filled | m->mask;
-        if (leavesPocket(m->border, now)) continue;
-        chosen_[p] = m->mask;
-        total += countCompletions(now, freePieces & ~(1u << p));
-      }
-    }
+    extend(filled, freePieces,
+           [&](std::uint32_t now, unsigned rest) { total += countCompletions(now, rest); });
     if (remembered) entry = MemoEntry{key, total};
     return total;
   }
