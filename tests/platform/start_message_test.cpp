@@ -1,4 +1,4 @@
-// The start-up through the real window: the start message, and a missing or short case file.
+// The start-up through the real window: the start message, and a missing case file before it.
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
@@ -39,19 +39,6 @@ TEST(StartMessage, AMissingCaseFileIsNamedBeforeIt) {
     EXPECT_TRUE(again[0].text.contains("VEXOLITE.DAT"));
     EXPECT_EQ(window.text(Control::Label1), "");
   }
-}
-
-TEST(StartMessage, ATrailingPartialRecordIsReportedOnceAndTheWholeRecordsLoad) {
-  std::vector<std::uint8_t> bytes = twoCaseFile();
-  bytes.resize(bytes.size() + 20, 0);
-  TestWindow window(bytes);
-  const std::vector<SeenBox> boxes = window.start();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_TRUE(boxes[0].text.contains("VEXOLITE.DAT"));
-  EXPECT_TRUE(boxes[0].text.contains("20"));
-  EXPECT_EQ(boxes[1].icon, QMessageBox::Warning);
-  EXPECT_TRUE(window.pressAnswering(Qt::Key_Return).empty());
-  EXPECT_EQ(window.text(Control::Label1), kLastCaseLabel);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,20 @@ QWidget* createByKind(const ControlLayout& layout, QWidget* parent) {
   return nullptr;
 }
 
+// The help is read while a message box holds the window, so it cannot be scrolled then: from its
+// stated size the font shrinks by quarter points until every line fits the box.
+void fitLinesToHeight(QPlainTextEdit* box) {
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  const int lines = box->document()->blockCount();
+  const int room = box->height() - 2 * box->frameWidth() -
+                   2 * static_cast<int>(box->document()->documentMargin());
+  QFont font = box->font();
+  while (font.pointSizeF() > 6 && QFontMetrics(font).lineSpacing() * lines > room) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  }
+  box->setFont(font);
+}
+
 }  // namespace
 
 QFont fontFor(const FontSpec& wanted) {
@@ -103,6 +118,7 @@ QWidget* createControlWidget(const ControlLayout& layout, QWidget* parent) {
   widget->setObjectName(fromUtf8(layout.name));
   widget->setGeometry(pixelGeometry(layout));
   widget->setFont(fontFor(layout.font));
+  if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) fitLinesToHeight(box);
   if (!layout.toolTip.empty()) widget->setToolTip(fromUtf8(layout.toolTip));
   if (layout.background || layout.foreground) {
     QPalette palette = widget->palette();
