@@ -10,6 +10,7 @@
 #include "catalog_build.h"
 #include "catalog_check.h"
 #include "fig_text.h"
+#include "figure_record.h"
 #include "support/case_file_writer.h"
 
 namespace vexolite::catalog {
@@ -211,12 +212,7 @@ TEST(CatalogDump, ReadsBackAsTheStoredFillings) {
     const auto decoded = decodeRecord(file[n]);
     ASSERT_TRUE(decoded.ok());
     EXPECT_EQ(parsed.value()[n].caseValue, decoded.value().fields.RecordCaseValue);
-    std::vector<FigureCube> stored;
-    for (int c = 0; c < decoded.value().figure.CubeCount; ++c) {
-      const PlacedCube& p = decoded.value().figure.cubes[static_cast<std::size_t>(c)];
-      stored.push_back(FigureCube{Cell{p.i, p.j, p.k}, p.piece});
-    }
-    EXPECT_EQ(parsed.value()[n].cubes, stored);
+    EXPECT_EQ(parsed.value()[n].cubes, decodedCubes(decoded.value().figure));
   }
   EXPECT_NE(dump.figText.find("case 4\n# 3069 solutions, record 5\n"), std::string::npos);
 }
