@@ -42,21 +42,7 @@ TEST(FormLoad, SetsTheStartValuesAndShowsTheStartMessage) {
   EXPECT_EQ(s.controls.text(Control::Label1), "");  // nothing is shown before Enter
 }
 
-TEST(KeyTable, EnterShowsTheLastRecordAndEscEnds) {
-  Started s({recordBytes(10, "19", 1), recordBytes(1231, "1139", 12)});
-  s.viewer.Form_KeyDown(key::kEnter);
-  EXPECT_EQ(s.controls.text(Control::Label1), " CASO:   123.1 ");
-  EXPECT_EQ(s.controls.text(Control::Label2), " SOLU:    12 ");
-  EXPECT_EQ(s.controls.text(Control::Label3), "123.1 ");
-  EXPECT_EQ(s.controls.text(Control::Label4), "   12");
-  EXPECT_EQ(s.viewer.state().LastKeyText, " 13");
-  EXPECT_EQ(s.viewer.state().CubeCount, 3);
-  EXPECT_FALSE(s.controls.ended);
-  s.viewer.Form_KeyDown(key::kEscape);
-  EXPECT_TRUE(s.controls.ended);
-}
-
-TEST(KeyTable, KeysAndButtonsWithoutTheirOperationChangeNothing) {
+TEST(KeyTable, KeysWithoutTheirOperationChangeNothing) {
   Started s({recordBytes(10, "19", 1), recordBytes(1231, "1139", 12)});
   s.viewer.Form_KeyDown(key::kEnter);
   const CellGrid before = s.viewer.state().CellMatrix;

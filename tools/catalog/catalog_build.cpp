@@ -102,7 +102,7 @@ Outcome<std::vector<std::uint8_t>> buildCatalog(const std::vector<CatalogFigure>
                                   encodeRecord(figures[n].caseValue, digits.value(), solutions)});
   }
   std::sort(records.begin(), records.end(), [](const BuiltRecord& a, const BuiltRecord& b) {
-    return a.solutions != b.solutions ? a.solutions < b.solutions : a.caseValue < b.caseValue;
+    return recordGoesBefore(a.solutions, a.caseValue, b.solutions, b.caseValue);
   });
   std::vector<std::uint8_t> bytes;
   bytes.reserve(records.size() * kRecordSize);

@@ -18,6 +18,13 @@ namespace vexolite::catalog {
 // them (only case 705 fixes pieces, and it fixes all of them).
 std::string figureShapeProblem(const CatalogFigure& figure);
 
+// The order of the case file, which the viewer's steps by solutions rely on: fewer solutions
+// first, and among equal counts the lower case value first.
+constexpr bool recordGoesBefore(int solutions, int caseValue, int otherSolutions,
+                                int otherCaseValue) {
+  return solutions != otherSolutions ? solutions < otherSolutions : caseValue < otherCaseValue;
+}
+
 // Solves every figure, stores the first filling of each with its solution count, sorts the
 // records by solution count and then by case value, and returns the file's bytes. Refuses the
 // whole catalogue at the first problem, naming "<sourceName>:<line>: case N" and the reason: a

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "case_library/case_decoding.h"
+#include "catalog_build.h"
 #include "catalog_figure.h"
 #include "fig_text.h"
 #include "figure_record.h"
@@ -134,8 +135,8 @@ std::vector<std::string> checkCatalog(const std::vector<RawRecord>& records,
     const Good& g = good[n];
     if (n > 0) {
       const Good& before = good[n - 1];
-      const bool inOrder = before.solutions != g.solutions ? before.solutions < g.solutions
-                                                           : before.caseValue < g.caseValue;
+      const bool inOrder =
+          recordGoesBefore(before.solutions, before.caseValue, g.solutions, g.caseValue);
       if (!inOrder && before.caseValue != g.caseValue) {
         problems.push_back(recordName(fileName, g.number) + " (case " + caseName(g.caseValue) +
                            ", " + std::to_string(g.solutions) +
