@@ -1,6 +1,7 @@
 // The case file channel and the search for the case file.
 #include "case_library/case_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -53,6 +54,28 @@ std::optional<std::string> CaseChannel::read(std::uint64_t record, RawRecord& ou
   if (stream_.gcount() != static_cast<std::streamsize>(out.size())) {
     stream_.clear();
     return std::string("la lectura del registro fallo");
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> CaseChannel::readRecords(std::uint64_t first, std::uint64_t count,
+                                                    std::vector<RawRecord>& out) {
+  out.clear();
+  if (!stream_.is_open()) return std::string("el archivo no esta abierto");
+  if (first < 1) return std::string("no existe el registro 0");
+  const std::optional<std::uint64_t> size = length();
+  if (!size) return std::string("no se puede medir su longitud");
+  const std::uint64_t whole = *size / kRecordSize;
+  if (first > whole) return std::nullopt;
+  out.resize(static_cast<std::size_t>(std::min(count, whole - first + 1)));
+  stream_.clear();
+  stream_.seekg(static_cast<std::streamoff>((first - 1) * kRecordSize));
+  const auto bytes = static_cast<std::streamsize>(out.size() * kRecordSize);
+  stream_.read(reinterpret_cast<char*>(out.data()), bytes);
+  if (stream_.gcount() != bytes) {
+    stream_.clear();
+    out.clear();
+    return std::string("la lectura de los registros fallo");
   }
   return std::nullopt;
 }

@@ -28,6 +28,11 @@ class CaseChannel {
   // the file, or the read fails.
   std::optional<std::string> read(std::uint64_t record, RawRecord& out);
 
+  // Reads up to count whole records from record first (1-based) into out, in one read; out
+  // holds fewer when the file ends sooner. Returns a reason when the read itself fails.
+  std::optional<std::string> readRecords(std::uint64_t first, std::uint64_t count,
+                                         std::vector<RawRecord>& out);
+
  private:
   std::ifstream stream_;
 };

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/raster_surface.h"
+
 namespace vexolite {
 
 // Every control of the window, by its name. Families are contiguous so that Command(n) etc. work.
@@ -103,6 +105,9 @@ class Controls {
   virtual void setEnabled(Control control, bool enabled) = 0;
   virtual void setVisible(Control control, bool visible) = 0;
   virtual void setFocus(Control control) = 0;
+  // Shows a picture box's surface as it now stands. Precondition: surface has the picture
+  // box's size.
+  virtual void showPicture(Control picture, const RasterSurface& surface) = 0;
 
   // A modal message box with an OK button, titled with the application's title "Vexolite";
   // returns when the user has closed it.

@@ -1,11 +1,15 @@
 // The viewer's operations over its state record: start-up, key and button dispatch, loading.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "case_library/case_file.h"
+#include "drawing/piece_palette.h"
+#include "geometry/quarter_turns.h"
+#include "platform/raster_surface.h"
 #include "viewer/controls.h"
 #include "viewer/viewer_state.h"
 
@@ -34,13 +38,41 @@ class Viewer {
   // every key before the focused control.
   void Form_KeyDown(int keyCode);
   void CommandClick(int n);  // Command1_Click .. Command15_Click
+  // Option1_Click .. Option9_Click: the option has just been selected.
+  void OptionClick(int n);
+  // A press on Picture1 at pixel (x, y); the button plays no part.
+  void Picture1_MouseDown(double x, double y);
+  // Every change of Text1's text, the user's or the viewer's own.
+  void Text1_Change();
 
   // Operations.
   void LEERARCHIVO();
   void AYUDA();
+  void CARGARYMOSTRAR();
+  void TAMANO();
+  void DISMINUIR();
+  void AUMENTAR();
+  void simetria();
+  void DIBUJATODO();
+  void ARRIBA();
+  void ABAJO();
+  void IZQUIERDA();
+  void DERECHA();
+  void CASONUM();
+  void LEERANTERIORORDE();
+  void LEERSIGUIENTORDE();
+  void LEERANTERIORSOLU();
+  void LEERSIGUIENTSOLU();
+
+  // Picture1 .. Picture5, n from 1: the surfaces the operations draw on.
+  const RasterSurface& picture(int n) const { return pictures_[static_cast<std::size_t>(n - 1)]; }
+  // What the highlight rule reads of the options and the shown case.
+  HelpChoice helpChoice() const;
 
  private:
   std::string measureCaseFile();
+  void turn(Turn turn);
+  void stepCaseNumber(double caseNumber);
   std::string fileName() const;
 
   Controls& controls_;
@@ -49,6 +81,8 @@ class Viewer {
   std::string caseFileProblem_;  // why no record can be shown, or "" when records exist
   CaseChannel channel_;
   ViewerState state_;
+  std::array<RasterSurface, 5> pictures_;
+  bool ending_ = false;  // the program is ending: no further operation runs
 };
 
 // The decimal text of a zoom or other number as Text3 shows it: "0.5", "1", "1.5".

@@ -13,9 +13,6 @@ constexpr FontSpec kArialBold{"Arial", 8.25, true, {}};
 // "Courier New" keeps the columns aligned.
 constexpr FontSpec kHelpFont{"Arial Alternative", 11.25, false, "Courier New"};
 
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kBlack{0, 0, 0};
-
 constexpr ControlLayout place(Control id, std::string_view name, ControlKind kind, int left,
                               int top, int width, int height, FontSpec font = kCourier) {
   return ControlLayout{.id = id,

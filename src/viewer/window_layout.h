@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/raster_surface.h"
 #include "viewer/controls.h"
 
 namespace vexolite {
@@ -21,11 +22,6 @@ enum class ControlKind {
   MultiLineTextBox,
   Frame,
   RichTextBox,
-};
-
-struct Rgb {
-  std::uint8_t red = 0, green = 0, blue = 0;
-  friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 struct FontSpec {

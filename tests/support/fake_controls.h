@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ class FakeControls : public Controls {
   void setEnabled(Control c, bool v) override { enabled[index(c)] = v; }
   void setVisible(Control c, bool v) override { visible[index(c)] = v; }
   void setFocus(Control c) override { focus = c; }
+  void showPicture(Control c, const RasterSurface& surface) override {
+    ++picturesShown[index(c)];
+    lastPicture.insert_or_assign(c, surface);
+  }
   void showMessage(const std::string& t, MessageIcon icon) override {
     messages.push_back(
         {t, icon, visible[index(Control::Picture1)], visible[index(Control::Text2)]});
@@ -43,6 +48,8 @@ class FakeControls : public Controls {
   std::array<bool, kControlCount> enabled{};
   std::array<bool, kControlCount> visible{};
   Control focus = Control::Form1;
+  std::array<int, kControlCount> picturesShown{};
+  std::map<Control, RasterSurface> lastPicture;  // as last shown, by picture box
   std::vector<ShownMessage> messages;
   int beeps = 0;
   bool ended = false;

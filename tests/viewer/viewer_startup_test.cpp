@@ -42,25 +42,6 @@ TEST(FormLoad, SetsTheStartValuesAndShowsTheStartMessage) {
   EXPECT_EQ(s.controls.text(Control::Label1), "");  // nothing is shown before Enter
 }
 
-TEST(KeyTable, KeysWithoutTheirOperationChangeNothing) {
-  Started s({recordBytes(10, "19", 1), recordBytes(1231, "1139", 12)});
-  s.viewer.Form_KeyDown(key::kEnter);
-  const CellGrid before = s.viewer.state().CellMatrix;
-  const std::size_t messages = s.controls.messages.size();
-  for (int code : {key::kUp, key::kDown, key::kLeft, key::kRight, key::kHome, key::kEnd,
-                   key::kPageUp, key::kPageDown, key::kKeypadPlus, key::kKeypadMinus, 65, 0, -3}) {
-    s.viewer.Form_KeyDown(code);
-  }
-  for (int n = 3; n <= 15; ++n)
-    s.viewer.CommandClick(n);
-  EXPECT_EQ(s.viewer.state().CellMatrix, before);
-  EXPECT_EQ(s.viewer.state().CurrentRecord, 2);
-  EXPECT_EQ(s.viewer.state().ZoomFactor, 0.5);
-  EXPECT_EQ(s.controls.messages.size(), messages);
-  EXPECT_EQ(s.controls.beeps, 0);
-  EXPECT_EQ(s.viewer.state().LastKeyText, " 65");  // codes of 0 and below are not looked at
-}
-
 TEST(KeyTable, OnlyTypedKeysReachTheFocusedControl) {
   for (int code : {key::kUp, key::kDown, key::kLeft, key::kRight, key::kHome, key::kEnd,
                    key::kPageUp, key::kPageDown, key::kF1, key::kEscape, key::kEnter}) {

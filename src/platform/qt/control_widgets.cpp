@@ -23,7 +23,7 @@ QString fromUtf8(std::string_view text) {
 }
 
 QColor colorOf(const Rgb& rgb) {
-  return QColor(rgb.red, rgb.green, rgb.blue);
+  return QColor(rgb.r, rgb.g, rgb.b);
 }
 
 QWidget* createByKind(const ControlLayout& layout, QWidget* parent) {

@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTextEdit>
 #include <algorithm>
 #include <vector>
 
 #include "platform/qt/control_widgets.h"
+#include "platform/qt/surface_view.h"
 #include "platform/qt/window_key_filter.h"
 #include "viewer/window_layout.h"
 
@@ -56,7 +58,7 @@ Form1::Form1(CaseFileSearch search, EndProgram endProgram)
   resize(pixelsFromTwips(window.width), pixelsFromTwips(window.height));
 
   buildControls();
-  connectButtons();
+  connectEvents();
   chainTabOrder();
   keyFilter_ = new WindowKeyFilter(this, [this](int keyCode) { viewer_.Form_KeyDown(keyCode); });
   qApp->installEventFilter(keyFilter_);
@@ -80,11 +82,19 @@ void Form1::buildControls() {
   }
 }
 
-void Form1::connectButtons() {
+void Form1::connectEvents() {
   for (int n = 1; n <= 15; ++n) {
     auto* button = qobject_cast<QAbstractButton*>(widget(Command(n)));
     connect(button, &QAbstractButton::clicked, this, [this, n] { viewer_.CommandClick(n); });
   }
+  for (int n = 1; n <= 9; ++n) {
+    auto* option = qobject_cast<QAbstractButton*>(widget(Option(n)));
+    connect(option, &QAbstractButton::clicked, this, [this, n] { viewer_.OptionClick(n); });
+  }
+  auto* text1 = qobject_cast<QLineEdit*>(widget(Control::Text1));
+  connect(text1, &QLineEdit::textChanged, this, [this] { viewer_.Text1_Change(); });
+  static_cast<SurfaceView*>(widget(Control::Picture1))
+      ->onPress([this](int x, int y, Qt::MouseButton) { viewer_.Picture1_MouseDown(x, y); });
 }
 
 // Text1 first, so that the window opens with the focus on the case-number box.
@@ -119,6 +129,8 @@ void Form1::setText(Control control, const std::string& text) {
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(q);
   } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+    // The viewer runs Text1's change handler itself after its own changes.
+    const QSignalBlocker quiet(line);
     line->setText(q);
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
     plain->setPlainText(q);
@@ -175,6 +187,10 @@ void Form1::setVisible(Control control, bool visible) {
 
 void Form1::setFocus(Control control) {
   widget(control)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::showPicture(Control picture, const RasterSurface& surface) {
+  static_cast<SurfaceView*>(widget(picture))->showSurface(surface);
 }
 
 void Form1::showMessage(const std::string& text, MessageIcon icon) {

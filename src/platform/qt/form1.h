@@ -45,13 +45,14 @@ class Form1 : public QWidget, public Controls {
   void setEnabled(Control control, bool enabled) override;
   void setVisible(Control control, bool visible) override;
   void setFocus(Control control) override;
+  void showPicture(Control picture, const RasterSurface& surface) override;
   void showMessage(const std::string& text, MessageIcon icon) override;
   void beep() override;
   void endProgram() override;
 
  private:
   void buildControls();
-  void connectButtons();
+  void connectEvents();
   void chainTabOrder();
 
   std::array<QWidget*, kControlCount> widgets_{};

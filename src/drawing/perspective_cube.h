@@ -1,0 +1,28 @@
+// One cube of the figure in the parallel projection: shaded when shown, hatched when hidden.
+#pragma once
+
+#include "drawing/figure_drawing.h"
+#include "drawing/piece_palette.h"
+#include "platform/raster_surface.h"
+
+namespace vexolite {
+
+// The anchor of a cube: the left corner (X, Y) of its top face, in pixels on Picture1. From it
+// the top face has corners L (X, Y), F (X + dx, Y + dy), R (X + 2 dx, Y), B (X + dx, Y - dy),
+// and the side faces hang h pixels below L, F and R.
+struct CubeAnchor {
+  int x = 0, y = 0;
+};
+
+// The shaded cube: left, right and top faces filled by parallel lines in the piece's shades
+// (or the neutral grey, light grey and white), then the nine visible edges in black. Covers
+// columns X..X + 2 dx and rows Y - dy..Y + dy + h. Leaves the pen black.
+void DIBUJAPERPIC(RasterSurface& picture1, CubeAnchor anchor, const CellSteps& steps, int piece,
+                  const HelpChoice& help);
+
+// The ghost of a hidden cube: the same outline, its faces hatched by every second line, all in
+// black or, when the piece is highlighted, its full colour. What lies behind shows through.
+void DIBUJAPERTENUPIC(RasterSurface& picture1, CubeAnchor anchor, const CellSteps& steps, int piece,
+                      const HelpChoice& help);
+
+}  // namespace vexolite

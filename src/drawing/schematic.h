@@ -1,0 +1,20 @@
+// The schematic: one square per cell of the figure, layer beside layer, bottom right of Picture1.
+#pragma once
+
+#include "case_library/figure.h"
+#include "drawing/figure_drawing.h"
+#include "drawing/piece_palette.h"
+#include "platform/raster_surface.h"
+
+namespace vexolite {
+
+// Squares at a pitch of 7 pixels on picture1 and marks at a pitch of 3 on picture4, aligned on
+// the right and the bottom of each surface, the x origin taken from the length of row 1. A cell
+// whose character code is 28 or more is a gap (179 after each layer): nothing drawn or
+// recorded. Otherwise its square's corner goes into CubeletTable row c (the code; row 0 for an
+// empty cell), columns 4 and 5, and a shown cube gets the filled glyph, an empty cell or a
+// hidden cube the empty one. Clears nothing.
+void DIBUJAESQ(RasterSurface& picture1, RasterSurface& picture4, const SchematicPlan& plan,
+               CubeletRows& cubelets, const HelpChoice& help);
+
+}  // namespace vexolite
