@@ -1,0 +1,113 @@
+// The picture, the schematic clicks, typing and the help options through the real window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/qt/surface_view.h"
+#include "test_window.h"
+
+namespace vexolite::test {
+namespace {
+
+class PlayThroughWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(window.start().size(), 1u);
+    ASSERT_TRUE(window.pressAnswering(Qt::Key_Return).empty());
+  }
+  qt::SurfaceView* picture1() {
+    return static_cast<qt::SurfaceView*>(window.control(Control::Picture1));
+  }
+  const ViewerState& state() { return window.form().viewer().state(); }
+  bool enabled(Control c) { return window.control(c)->isEnabled(); }
+  void click(Control c) {
+    QWidget* w = window.control(c);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+  }
+  QColor shownPixel(int x, int y) { return picture1()->grab().toImage().pixelColor(x, y); }
+
+  TestWindow window;
+};
+
+TEST_F(PlayThroughWindow, Picture1ShowsTheViewersSurfacePixelForPixel) {
+  const RasterSurface& surface = window.form().viewer().picture(1);
+  const QImage shown = picture1()->grab().toImage();
+  ASSERT_EQ(shown.size(), QSize(640, 480));
+  int differences = 0;
+  for (int y = 0; y < 480; ++y) {
+    for (int x = 0; x < 640; ++x) {
+      const Rgb p = surface.pixel(x, y);
+      differences += shown.pixelColor(x, y) != QColor(p.r, p.g, p.b);
+    }
+  }
+  EXPECT_EQ(differences, 0);
+  EXPECT_EQ(shownPixel(0, 0), QColor(Qt::white));
+}
+
+TEST_F(PlayThroughWindow, APressOnASchematicSquareHidesItsCubeAndAPressBesideItDoesNot) {
+  const auto& row = state().CubeletTable[1];
+  const int gx = row[kSquareXColumn], gy = row[kSquareYColumn];
+  QTest::mouseClick(picture1(), Qt::LeftButton, {}, QPoint(gx + 6, gy));
+  EXPECT_EQ(state().CubeletTable[1][kStateColumn], kCubeShown);
+  QTest::mouseClick(picture1(), Qt::RightButton, {}, QPoint(gx + 5, gy + 5));
+  EXPECT_EQ(state().CubeletTable[1][kStateColumn], kCubeHidden);
+  EXPECT_EQ(shownPixel(gx + 2, gy + 2), QColor(192, 192, 192));
+  QTest::mouseClick(picture1(), Qt::LeftButton, {}, QPoint(gx, gy));
+  EXPECT_EQ(shownPixel(gx + 2, gy + 2), QColor(128, 128, 128));
+}
+
+TEST_F(PlayThroughWindow, TypedDigitsFindTheCaseAndOtherCharactersAreTakenOut) {
+  auto* text1 = qobject_cast<QLineEdit*>(window.control(Control::Text1));
+  text1->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(text1, "7");
+  EXPECT_EQ(window.text(Control::Label1), " CASO:   007   ");
+  EXPECT_EQ(state().CurrentRecord, 1);
+  QTest::keyClicks(text1, "x");
+  EXPECT_EQ(window.text(Control::Text1), "");
+  QTest::keyClicks(text1, "123.1");
+  EXPECT_EQ(window.text(Control::Label1), kLastCaseLabel);
+  QTest::keyClicks(text1, "5");
+  EXPECT_EQ(window.text(Control::Text1), "23.15");
+}
+
+TEST_F(PlayThroughWindow, TheHelpOptionsMoveThroughTheirStates) {
+  EXPECT_FALSE(enabled(Control::Frame1));
+  click(Control::Option9);
+  EXPECT_TRUE(enabled(Control::Frame1));
+  click(Control::Option8);
+  EXPECT_FALSE(enabled(Control::Frame1));
+  EXPECT_TRUE(window.form().isChecked(Control::Option8));
+  click(Control::Option9);
+  click(Control::Option6);
+  EXPECT_TRUE(window.form().isChecked(Control::Option6));
+  for (int n = 1; n <= 9; ++n)
+    EXPECT_EQ(enabled(Option(n)), n == 6) << n;
+  // Case 123.1 has 12 solutions: piece 6 is drawn yellow; the choice cannot be undone.
+  const QImage shown = picture1()->grab().toImage();
+  bool yellow = false;
+  for (int y = 0; y < 480 && !yellow; ++y) {
+    for (int x = 0; x < 640 && !yellow; ++x)
+      yellow = shown.pixelColor(x, y) == QColor(255, 255, 0);
+  }
+  EXPECT_TRUE(yellow);
+  click(Control::Option8);
+  EXPECT_TRUE(window.form().isChecked(Control::Option9));
+}
+
+TEST(SurfacePixels, WholePixelScaleAndPressMapping) {
+  EXPECT_EQ(qt::wholePixelScale(1), 1);
+  EXPECT_EQ(qt::wholePixelScale(1.5), 1);
+  EXPECT_EQ(qt::wholePixelScale(2), 2);
+  EXPECT_EQ(qt::wholePixelScale(2.5), 2);
+  EXPECT_EQ(qt::surfacePixelAt(QPointF(555.9, 458.2), 1), QPoint(555, 458));
+  // At ratio 2 a logical pixel is one surface pixel of 2 x 2 device pixels.
+  EXPECT_EQ(qt::surfacePixelAt(QPointF(555.5, 458.75), 2), QPoint(555, 458));
+  // At 1.5 the surface is shown 1:1 in device pixels, so logical points scale by 1.5.
+  EXPECT_EQ(qt::surfacePixelAt(QPointF(100, 10), 1.5), QPoint(150, 15));
+}
+
+}  // namespace
+}  // namespace vexolite::test
