@@ -5,6 +5,7 @@
 
 #include "support/case_file_writer.h"
 #include "support/fake_controls.h"
+#include "support/viewer_run.h"
 #include "viewer/key_codes.h"
 #include "viewer/viewer.h"
 
@@ -14,19 +15,13 @@ namespace {
 using test::FakeControls;
 using test::recordBytes;
 using test::TempFolder;
+using test::ViewerRun;
 
 const std::string kCube = test::figureDigits({"123/456/712", "123/456/712", "123/456/712"});
 
 bool contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
-
-struct ViewerRun {
-  TempFolder work;
-  FakeControls controls;
-  Viewer viewer{controls, CaseFileSearch{work.path(), {}, {}}};
-  std::filesystem::path file() const { return work / "VEXOLITE.DAT"; }
-};
 
 TEST(MissingOrEmptyCaseFile, IsNamedAtStartAndEnterLoadsNothing) {
   struct Case {

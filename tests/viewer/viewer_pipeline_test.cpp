@@ -3,6 +3,7 @@
 
 #include "support/case_file_writer.h"
 #include "support/fake_controls.h"
+#include "support/viewer_run.h"
 #include "viewer/key_codes.h"
 #include "viewer/viewer.h"
 
@@ -11,24 +12,11 @@ namespace {
 
 using test::FakeControls;
 using test::recordBytes;
-using test::TempFolder;
+using test::ViewerRun;
 
 const std::string kCube = test::figureDigits({"123/456/712", "123/456/712", "123/456/712"});
 constexpr Rgb kGrey{128, 128, 128};
 constexpr Rgb kRed{255, 0, 0};
-
-struct ViewerRun {
-  explicit ViewerRun(const std::vector<std::vector<std::uint8_t>>& records) {
-    test::writeFile(work / "VEXOLITE.DAT", test::caseFileBytes(records));
-    viewer.Form_Load();
-  }
-  const RasterSurface& shownPicture1() const { return controls.lastPicture.at(Control::Picture1); }
-  std::string text(Control c) const { return controls.text(c); }
-
-  TempFolder work;
-  FakeControls controls;
-  Viewer viewer{controls, CaseFileSearch{work.path(), {}, {}}};
-};
 
 bool anyPixel(const RasterSurface& surface, Rgb colour) {
   for (Rgb p : surface.pixels()) {
@@ -42,18 +30,18 @@ TEST(LoadAndShow, EnterShowsTheLastRecordComplete) {
   EXPECT_EQ(run.controls.picturesShown[FakeControls::index(Control::Picture1)], 0);
   run.viewer.Form_KeyDown(key::kEnter);
 
-  EXPECT_EQ(run.text(Control::Label1), " CASO:   002   ");
-  EXPECT_EQ(run.text(Control::Label7), "X: 3");
-  EXPECT_EQ(run.text(Control::Label8), "Y: 3");
-  EXPECT_EQ(run.text(Control::Label9), "Z: 3");
+  EXPECT_EQ(run.controls.text(Control::Label1), " CASO:   002   ");
+  EXPECT_EQ(run.controls.text(Control::Label7), "X: 3");
+  EXPECT_EQ(run.controls.text(Control::Label8), "Y: 3");
+  EXPECT_EQ(run.controls.text(Control::Label9), "Z: 3");
   for (int n = 1; n <= 9; ++n)
     EXPECT_TRUE(run.controls.isChecked(Check(n))) << n;
   EXPECT_EQ(run.controls.focus, Control::Text1);
-  EXPECT_EQ(run.text(Control::Text3), "0.5");
+  EXPECT_EQ(run.controls.text(Control::Text3), "0.5");
 
   // Three layers of three rows and three cells: the plan's corner square at (555, 458), the
   // first cube's square recorded there, and its grey outline and interior on the picture.
-  const RasterSurface& picture = run.shownPicture1();
+  const RasterSurface& picture = run.shown(Control::Picture1);
   ASSERT_EQ(picture.width(), 640);
   ASSERT_EQ(picture.height(), 480);
   EXPECT_EQ(run.viewer.state().CubeletTable[1][kSquareXColumn], 555);
@@ -84,11 +72,11 @@ TEST(LoadAndShow, ZoomStepsAndTheirRefusals) {
   run.viewer.Form_KeyDown(key::kEnter);
   for (int n = 1; n <= 8; ++n)
     run.viewer.Form_KeyDown(key::kKeypadPlus);
-  EXPECT_EQ(run.text(Control::Text3), "4.5");
+  EXPECT_EQ(run.controls.text(Control::Text3), "4.5");
   EXPECT_EQ(run.controls.beeps, 0);
   EXPECT_EQ(run.viewer.state().DrawingHeight, 457);
   run.viewer.CommandClick(12);
-  EXPECT_EQ(run.text(Control::Text3), "4.5");
+  EXPECT_EQ(run.controls.text(Control::Text3), "4.5");
   EXPECT_EQ(run.viewer.state().ZoomFactor, 4.5);
   EXPECT_EQ(run.controls.beeps, 1);
   const int shown = run.controls.picturesShown[FakeControls::index(Control::Picture1)];
@@ -96,7 +84,7 @@ TEST(LoadAndShow, ZoomStepsAndTheirRefusals) {
 
   for (int n = 1; n <= 8; ++n)
     run.viewer.CommandClick(11);
-  EXPECT_EQ(run.text(Control::Text3), "0.5");
+  EXPECT_EQ(run.controls.text(Control::Text3), "0.5");
   EXPECT_EQ(run.controls.beeps, 1);
   run.viewer.Form_KeyDown(key::kKeypadMinus);
   EXPECT_EQ(run.viewer.state().ZoomFactor, 0.5);
@@ -116,9 +104,9 @@ TEST(LoadAndShow, LoadingShrinksTheZoomUntilTheFigureFits) {
   run.viewer.state().CurrentRecord = 1;
   run.viewer.Form_KeyDown(key::kEnter);
   // 15 layers: height 15 h + 16z + 1; at zoom 1.5 that is 430, at 2 it is 573.
-  EXPECT_EQ(run.text(Control::Text3), "1.5");
+  EXPECT_EQ(run.controls.text(Control::Text3), "1.5");
   EXPECT_EQ(run.viewer.state().DrawingHeight, 430);
-  EXPECT_EQ(run.text(Control::Label9), "Z:15");
+  EXPECT_EQ(run.controls.text(Control::Label9), "Z:15");
 }
 
 TEST(LoadAndShow, HelpColoursTheChosenPieceAboveTenSolutions) {
@@ -128,12 +116,12 @@ TEST(LoadAndShow, HelpColoursTheChosenPieceAboveTenSolutions) {
     run.controls.checked[FakeControls::index(Control::Option9)] = true;
     run.controls.checked[FakeControls::index(Control::Option4)] = true;
     run.viewer.Form_KeyDown(key::kEnter);
-    EXPECT_EQ(anyPixel(run.shownPicture1(), kRed), solutions == 11) << solutions;
+    EXPECT_EQ(anyPixel(run.shown(Control::Picture1), kRed), solutions == 11) << solutions;
   }
   ViewerRun allPieces({recordBytes(7050, figure, 1)});
   allPieces.viewer.Form_KeyDown(key::kEnter);
-  EXPECT_TRUE(anyPixel(allPieces.shownPicture1(), kRed));
-  EXPECT_TRUE(anyPixel(allPieces.shownPicture1(), Rgb{0, 0, 255}));
+  EXPECT_TRUE(anyPixel(allPieces.shown(Control::Picture1), kRed));
+  EXPECT_TRUE(anyPixel(allPieces.shown(Control::Picture1), Rgb{0, 0, 255}));
 }
 
 TEST(LoadAndShow, ACubeWithoutStateEndsTheProgramNamingItsCell) {

@@ -3,6 +3,7 @@
 
 #include "support/case_file_writer.h"
 #include "support/fake_controls.h"
+#include "support/viewer_run.h"
 #include "viewer/key_codes.h"
 #include "viewer/viewer.h"
 
@@ -11,23 +12,12 @@ namespace {
 
 using test::FakeControls;
 using test::recordBytes;
-using test::TempFolder;
+using test::ViewerRun;
 
 constexpr const char* kStart = "En proxima pantalla pulsar enter para dar comienzo al sistema";
 
-struct Started {
-  TempFolder work;
-  FakeControls controls;
-  Viewer viewer{controls, CaseFileSearch{work.path(), {}, {}}};
-
-  explicit Started(const std::vector<std::vector<std::uint8_t>>& records) {
-    test::writeFile(work / "VEXOLITE.DAT", test::caseFileBytes(records));
-    viewer.Form_Load();
-  }
-};
-
 TEST(FormLoad, SetsTheStartValuesAndShowsTheStartMessage) {
-  Started s({recordBytes(10, "19", 1), recordBytes(20, "29", 5), recordBytes(1231, "39", 12)});
+  ViewerRun s({recordBytes(10, "19", 1), recordBytes(20, "29", 5), recordBytes(1231, "39", 12)});
   const ViewerState& state = s.viewer.state();
   EXPECT_EQ(state.RecordCount, 3);
   EXPECT_EQ(state.CurrentRecord, 3);
@@ -53,7 +43,7 @@ TEST(KeyTable, OnlyTypedKeysReachTheFocusedControl) {
 }
 
 TEST(Help, ShowsTheTextOverThePictureThenLoadsTheCaseAgain) {
-  Started s({recordBytes(10, "19", 1), recordBytes(1231, "1139", 12)});
+  ViewerRun s({recordBytes(10, "19", 1), recordBytes(1231, "1139", 12)});
   s.viewer.CommandClick(1);  // "Dibujar"
   s.viewer.state().CubeletTable[1][kStateColumn] = kCubeHidden;
   s.controls.setText(Control::Label1, "changed");

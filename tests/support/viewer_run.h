@@ -1,0 +1,31 @@
+// A viewer over a stand-in window and a case file of the test's own in a temporary folder.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "support/case_file_writer.h"
+#include "support/fake_controls.h"
+#include "viewer/viewer.h"
+
+namespace vexolite::test {
+
+struct ViewerRun {
+  // No case file yet: the test makes one at file() and runs Form_Load itself.
+  ViewerRun() = default;
+  // Writes the records as VEXOLITE.DAT and runs Form_Load.
+  explicit ViewerRun(const std::vector<std::vector<std::uint8_t>>& records) {
+    writeFile(file(), caseFileBytes(records));
+    viewer.Form_Load();
+  }
+  std::filesystem::path file() const { return work / "VEXOLITE.DAT"; }
+  // The surface the window last showed for a picture box.
+  const RasterSurface& shown(Control picture) const { return controls.lastPicture.at(picture); }
+
+  TempFolder work;
+  FakeControls controls;
+  Viewer viewer{controls, CaseFileSearch{work.path(), {}, {}}};
+};
+
+}  // namespace vexolite::test
