@@ -1,0 +1,84 @@
+// Playing with the shown case: quarter turns, typing a number, the help options, hiding cubes.
+#include "viewer/viewer.h"
+
+namespace vexolite {
+
+void Viewer::turn(Turn turn) {
+  if (ending_) return;
+  turnCells(state_.CellMatrix, state_.CubeSide, turn);
+  CARGARYMOSTRAR();
+}
+
+void Viewer::ARRIBA() {
+  turn(Turn::Up);
+}
+void Viewer::ABAJO() {
+  turn(Turn::Down);
+}
+void Viewer::IZQUIERDA() {
+  turn(Turn::Left);
+}
+void Viewer::DERECHA() {
+  turn(Turn::Right);
+}
+
+// A number of 0 or below, or above 705, names no case and shows the last record of the file.
+// Searching for the record count as a case number instead would show an unrelated case.
+
+void Viewer::Text1_Change() {
+  if (ending_) return;
+  const std::string text = controls_.text(Control::Text1);
+  state_.LastTypedChar = text.empty() ? std::string() : text.substr(text.size() - 1);
+  if (state_.LastTypedChar.find_first_of("1234567890.") == 0) {
+    if (text.size() < 6) {
+      state_.SearchCaseText = text;
+      CASONUM();
+    } else {
+      // The box keeps the last five characters, and the handler runs again on them.
+      controls_.setText(Control::Text1, text.substr(text.size() - 5));
+      Text1_Change();
+    }
+  } else if (!text.empty()) {
+    // "+" and "-" as any other character: the box is emptied and the handler runs again on
+    // the empty text, which does nothing.
+    controls_.setText(Control::Text1, "");
+    Text1_Change();
+  }
+}
+
+void Viewer::OptionClick(int n) {
+  if (ending_) return;
+  if (n == 8) {
+    controls_.setEnabled(Control::Frame1, false);
+  } else if (n == 9) {
+    controls_.setEnabled(Control::Frame1, true);
+  } else if (n >= 1 && n <= kPieceCount) {
+    // The help piece is final for the run: every other choice is closed.
+    for (int other = 1; other <= 9; ++other) {
+      if (other != n) controls_.setEnabled(Option(other), false);
+    }
+    CARGARYMOSTRAR();
+  }
+}
+
+void Viewer::Picture1_MouseDown(double x, double y) {
+  if (ending_) return;
+  for (std::size_t cube = 1; cube <= kMaxCubes; ++cube) {
+    auto& row = state_.CubeletTable[cube];
+    const double gx = row[kSquareXColumn];
+    const double gy = row[kSquareYColumn];
+    if (!(gx <= x && x <= gx + 5 && gy <= y && y <= gy + 5)) continue;
+    if (row[kStateColumn] == kCubeHidden) {
+      row[kStateColumn] = kCubeShown;
+      DIBUJATODO();
+      return;
+    }
+    if (row[kStateColumn] == kCubeShown) {
+      row[kStateColumn] = kCubeHidden;
+      DIBUJATODO();
+      return;
+    }
+  }
+}
+
+}  // namespace vexolite
