@@ -8,6 +8,8 @@
 
 namespace vexolite {
 
+class ExportPlatform;
+
 // Every control of the window, by its name. Families are contiguous so that Command(n) etc. work.
 enum class Control : int {
   Form1,
@@ -115,6 +117,11 @@ class Controls {
   virtual void beep() = 0;
   // Ends the program at once, with status 0, once the current event has returned.
   virtual void endProgram() = 0;
+
+  // The toolkit's side of the image export: caption text, bitmap files, the folder listing and
+  // the wait cursor. Nothing for a window that cannot export; the export buttons then do
+  // nothing.
+  virtual ExportPlatform* exportPlatform() { return nullptr; }
 };
 
 }  // namespace vexolite

@@ -201,6 +201,15 @@ void Viewer::CommandClick(int n) {
     case 12:
       AUMENTAR();
       break;
+    case 13:
+      Command13_Click();
+      break;
+    case 14:
+      Command14_Click();
+      break;
+    case 15:
+      Command15_Click();
+      break;
     default:
       break;
   }

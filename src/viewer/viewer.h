@@ -63,6 +63,12 @@ class Viewer {
   void LEERSIGUIENTORDE();
   void LEERANTERIORSOLU();
   void LEERSIGUIENTSOLU();
+  // Image export: the case image, every case, the pages.
+  void Command13_Click();
+  void Command14_Click();
+  void Command15_Click();
+  // Saves Picture5 as the next page; returns why it could not, and then counts no page.
+  std::optional<std::string> guardabmp(ExportPlatform& platform);
 
   // Picture1 .. Picture5, n from 1: the surfaces the operations draw on.
   const RasterSurface& picture(int n) const { return pictures_[static_cast<std::size_t>(n - 1)]; }
@@ -74,6 +80,8 @@ class Viewer {
   void turn(Turn turn);
   void stepCaseNumber(double caseNumber);
   std::string fileName() const;
+  // Composes the shown case's image and writes it under its two names; returns why not.
+  std::optional<std::string> writeCaseImage(ExportPlatform& platform);
 
   Controls& controls_;
   CaseFileSearch search_;

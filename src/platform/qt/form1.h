@@ -7,6 +7,7 @@
 #include <string>
 
 #include "case_library/case_file.h"
+#include "platform/qt/qt_export_platform.h"
 #include "viewer/controls.h"
 #include "viewer/viewer.h"
 
@@ -49,6 +50,7 @@ class Form1 : public QWidget, public Controls {
   void showMessage(const std::string& text, MessageIcon icon) override;
   void beep() override;
   void endProgram() override;
+  ExportPlatform* exportPlatform() override { return &exportPlatform_; }
 
  private:
   void buildControls();
@@ -59,6 +61,7 @@ class Form1 : public QWidget, public Controls {
   WindowKeyFilter* keyFilter_ = nullptr;  // a child of the window, installed on the application
   EndProgram endProgram_;
   Viewer viewer_;
+  QtExportPlatform exportPlatform_;
 };
 
 }  // namespace vexolite::qt

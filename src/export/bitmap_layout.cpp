@@ -1,0 +1,105 @@
+// What a bitmap file's headers promise, checked against its length before any pixel is decoded.
+#include "export/bitmap_layout.h"
+
+#include <cstdlib>
+
+namespace vexolite {
+
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::uint32_t kCoreHeaderSize = 12;  // the old OS/2 header: 16-bit sizes
+constexpr std::uint32_t kInfoHeaderSize = 40;
+
+// Compression codes of the info header.
+constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kRunLength8 = 1;
+constexpr std::uint32_t kRunLength4 = 2;
+constexpr std::uint32_t kBitFields = 3;
+constexpr std::uint32_t kAlphaBitFields = 6;
+
+// Little-endian fields. Preconditions: the field lies inside the span.
+std::uint32_t u16(std::span<const std::uint8_t> b, std::size_t at) {
+  return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8;
+}
+std::uint32_t u32(std::span<const std::uint8_t> b, std::size_t at) {
+  return u16(b, at) | u16(b, at + 2) << 16;
+}
+std::int64_t i32(std::span<const std::uint8_t> b, std::size_t at) {
+  return static_cast<std::int32_t>(u32(b, at));
+}
+
+bool knownHeaderSize(std::uint32_t size) {
+  return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 52 || size == 56 ||
+         size == 108 || size == 124;
+}
+
+bool knownDepth(std::uint32_t bits) {
+  return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+}  // namespace
+
+std::optional<std::string> bitmapLayoutProblem(std::span<const std::uint8_t> file) {
+  const std::uint64_t length = file.size();
+  if (length == 0) return std::string("esta vacio");
+  if (length < 2 || file[0] != 'B' || file[1] != 'M') return std::string("no es un archivo BMP");
+  if (length < kFileHeaderSize + kCoreHeaderSize) {
+    return "mide " + std::to_string(length) + " bytes, menos que las cabeceras de un BMP";
+  }
+
+  const std::uint64_t pixelOffset = u32(file, 10);
+  const std::uint32_t headerSize = u32(file, 14);
+  if (!knownHeaderSize(headerSize)) {
+    return "tiene una cabecera BMP de " + std::to_string(headerSize) + " bytes, que no se admite";
+  }
+  if (length < kFileHeaderSize + headerSize) {
+    return "esta cortado: mide " + std::to_string(length) + " bytes, menos que sus cabeceras";
+  }
+
+  std::int64_t width = 0, height = 0;
+  std::uint32_t bits = 0, compression = kUncompressed;
+  if (headerSize == kCoreHeaderSize) {
+    width = u16(file, 18);
+    height = u16(file, 20);
+    bits = u16(file, 24);
+  } else {
+    width = i32(file, 18);
+    height = i32(file, 22);  // negative for rows stored top to bottom
+    bits = u16(file, 28);
+    compression = u32(file, 30);
+  }
+  const std::int64_t rows = height < 0 ? -height : height;
+  const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixeles";
+  if (width < 1 || rows < 1) return "declara " + size + ", que no es un tamano de imagen";
+  if (width * rows > kMaxPicturePixels) {
+    return "declara " + size + ", mas de lo que puede medir una imagen de caso";
+  }
+  if (!knownDepth(bits)) return "declara " + std::to_string(bits) + " bits por pixel";
+
+  switch (compression) {
+    case kUncompressed:
+    case kBitFields:
+    case kAlphaBitFields: {
+      // Each row is padded to whole 32-bit words.
+      const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
+      const std::uint64_t needed = pixelOffset + rowBytes * static_cast<std::uint64_t>(rows);
+      if (needed > length) {
+        return "esta cortado: sus pixeles piden " + std::to_string(needed) + " bytes y mide " +
+               std::to_string(length);
+      }
+      return std::nullopt;
+    }
+    case kRunLength8:
+    case kRunLength4:
+      if (pixelOffset >= length) {
+        return "esta cortado: sus pixeles empiezan en el byte " + std::to_string(pixelOffset) +
+               " y mide " + std::to_string(length);
+      }
+      return std::nullopt;
+    default:
+      return "usa una compresion (" + std::to_string(compression) + ") que no se admite";
+  }
+}
+
+}  // namespace vexolite

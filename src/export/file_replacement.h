@@ -1,0 +1,23 @@
+// Writing a whole file so that a good file is never replaced by a half-written one.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vexolite {
+
+// The temporary file beside path that its new content goes to first: "." + name + ".tmp",
+// hidden, and never matching a listing pattern that ends in the name's extension.
+std::filesystem::path temporaryNameFor(const std::filesystem::path& path);
+
+// Writes bytes as the whole content of path: into the temporary file, which then takes the
+// name, replacing a file of that name. When any step fails, path is left as it was, the
+// temporary file is removed, and the reason comes back. A temporary file left by an earlier
+// run that ended half-way is replaced.
+std::optional<std::string> replaceFileContents(const std::filesystem::path& path,
+                                               const std::vector<std::uint8_t>& bytes);
+
+}  // namespace vexolite

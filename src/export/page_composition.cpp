@@ -1,0 +1,28 @@
+// The pages of case images: 9 columns by 6 rows of cells, each the size of one case image.
+#include "export/page_composition.h"
+
+#include <cassert>
+#include <cmath>
+
+namespace vexolite {
+
+PageCell pageCell(int n) {
+  assert(n >= 0 && n < kPageCells);
+  return {(n % kPageColumns) * kCaseImageWidth, (n / kPageColumns) * kCaseImageHeight};
+}
+
+void placeInCell(const RasterSurface& picture, RasterSurface& page, PageCell cell) {
+  page.andCopy(picture, 0, 0, kCaseImageWidth, kCaseImageHeight, cell.x, cell.y);
+}
+
+std::optional<std::string> pageFileName(double pageNumber) {
+  if (!(pageNumber >= 1 && pageNumber <= kLastPageNumber) || std::trunc(pageNumber) != pageNumber) {
+    return std::nullopt;
+  }
+  const int number = static_cast<int>(pageNumber);
+  std::string digits = std::to_string(number);
+  if (digits.size() < 2) digits.insert(0, 2 - digits.size(), '0');
+  return "vexo-pag" + digits + ".bmp";
+}
+
+}  // namespace vexolite

@@ -1,0 +1,232 @@
+// The image export: the case image ("BMP"), every case ("all BMP") and the pages ("pag BMP").
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "export/case_image.h"
+#include "export/export_platform.h"
+#include "export/file_replacement.h"
+#include "export/image_listing.h"
+#include "export/page_composition.h"
+#include "viewer/viewer.h"
+
+namespace vexolite {
+
+namespace {
+
+// The wait cursor, for as long as it lives.
+class BusyCursor {
+ public:
+  explicit BusyCursor(ExportPlatform& platform) : platform_(platform) { platform_.setBusy(true); }
+  ~BusyCursor() { platform_.setBusy(false); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  ExportPlatform& platform_;
+};
+
+struct PendingMessage {
+  std::string text;
+  MessageIcon icon = MessageIcon::Critical;
+};
+
+// Skipped files are named up to this many in one message; the rest are counted, so that the
+// box still fits the screen.
+constexpr std::size_t kSkipsNamed = 20;
+
+std::string skippedFilesMessage(const std::vector<std::string>& skipped, int pagesWritten) {
+  std::string text = "No se pueden leer como imagen " + std::to_string(skipped.size()) +
+                     (skipped.size() == 1 ? " archivo, que no entra" : " archivos, que no entran") +
+                     " en las paginas: ";
+  for (std::size_t n = 0; n < skipped.size() && n < kSkipsNamed; ++n) {
+    text += (n == 0 ? "" : "; ") + skipped[n];
+  }
+  if (skipped.size() > kSkipsNamed) {
+    text += "; y " + std::to_string(skipped.size() - kSkipsNamed) + " mas";
+  }
+  text += ".";
+  if (pagesWritten == 0) text += " No se escribio ninguna pagina.";
+  return text;
+}
+
+std::string folderName(const std::filesystem::path& folder) {
+  return folder.empty() ? std::string(".") : folder.string();
+}
+
+}  // namespace
+
+void Viewer::Command13_Click() {
+  if (ending_) return;
+  ExportPlatform* platform = controls_.exportPlatform();
+  if (platform == nullptr) return;
+  if (state_.CaseCodeCopy.empty()) {
+    controls_.showMessage(
+        "Todavia no hay ningun caso dibujado: pulsar enter para dibujar uno antes de generar su "
+        "BMP.",
+        MessageIcon::Exclamation);
+    return;
+  }
+  if (auto failure = writeCaseImage(*platform)) {
+    controls_.showMessage(*failure, MessageIcon::Critical);
+  }
+}
+
+std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
+  const CaptionRenderer render = [this, &platform](const std::string& caption,
+                                                   RasterSurface& textSurface) {
+    controls_.setText(Control::RichTextBox1, caption);
+    platform.renderText(controls_.text(Control::RichTextBox1), textSurface);
+  };
+  const CaseCaptions captions{controls_.text(Control::Label1), controls_.text(Control::Label2),
+                              controls_.text(Control::Label3), controls_.text(Control::Label4)};
+  composeCaseImage(captions, render, {pictures_[0], pictures_[1], pictures_[2], pictures_[3]});
+  controls_.showPicture(Control::Picture1, pictures_[0]);
+  controls_.showPicture(Control::Picture2, pictures_[1]);
+  controls_.showPicture(Control::Picture3, pictures_[2]);
+
+  const CaseImageNames names = caseImageNames(state_.CaseCodeCopy, state_.ImageBaseName);
+  std::vector<std::uint8_t> bytes;
+  for (const std::string* name : {&names.byCase, &names.bySolutions}) {
+    const std::filesystem::path file = search_.workingFolder / *name;
+    std::optional<std::string> reason;
+    if (bytes.empty()) reason = platform.encodeBmp(pictures_[2], bytes);
+    if (!reason) reason = replaceFileContents(file, bytes);
+    if (reason) return "No se puede escribir el archivo " + file.string() + ": " + *reason + ".";
+  }
+  return std::nullopt;
+}
+
+// Every record once, in solution order, starting after the one shown: after RecordCount steps
+// the case shown at the start is shown again, and exported last.
+void Viewer::Command14_Click() {
+  if (ending_) return;
+  ExportPlatform* platform = controls_.exportPlatform();
+  if (platform == nullptr) return;
+  std::optional<std::string> failure;
+  {
+    const BusyCursor busy(*platform);
+    const double count = state_.RecordCount;
+    for (state_.LoopIndexExport = 1; state_.LoopIndexExport <= count; state_.LoopIndexExport += 1) {
+      // LEERARCHIVO replaces every case field when it shows a record; a case code still empty
+      // afterwards means it refused the record and has already said why.
+      std::string shownCode = std::move(state_.CaseCodeCopy);
+      state_.CaseCodeCopy.clear();
+      LEERSIGUIENTSOLU();
+      if (state_.CaseCodeCopy.empty()) {
+        state_.CaseCodeCopy = std::move(shownCode);
+        break;
+      }
+      if (ending_) break;
+      failure = writeCaseImage(*platform);
+      if (failure) break;
+    }
+  }
+  if (failure) {
+    controls_.showMessage(
+        *failure + " La generacion de los BMP de todos los casos se detiene aqui.",
+        MessageIcon::Critical);
+  }
+}
+
+// The case image files of the working folder, in name order, onto pages of 54 cells. A file
+// that cannot be read takes no cell; a page is written once it holds an image.
+void Viewer::Command15_Click() {
+  if (ending_) return;
+  ExportPlatform* platform = controls_.exportPlatform();
+  if (platform == nullptr) return;
+  const std::filesystem::path& folder = search_.workingFolder;
+  std::vector<PendingMessage> messages;
+  std::vector<std::string> skipped;
+  int pagesWritten = 0;
+  {
+    const BusyCursor busy(*platform);
+    state_.PageListingStarted = 0;
+    state_.PagePattern = std::string(kCaseImagePattern);
+    std::vector<std::string> names;
+    if (auto reason =
+            platform->listFiles(folder.empty() ? std::filesystem::path(".") : folder, names)) {
+      messages.push_back(
+          {"No se puede leer la carpeta " + folderName(folder) + ": " + *reason + "."});
+      names.clear();
+    }
+    const std::vector<std::string> listing = matchingNames(std::move(names), state_.PagePattern);
+    state_.PageFileName = listing.empty() ? std::string() : listing.front();
+    if (listing.empty() && messages.empty()) {
+      messages.push_back({"No se encontro ninguna imagen de caso (" + state_.PagePattern +
+                              ") en la carpeta " + folderName(folder) +
+                              ": no se escribio ninguna pagina.",
+                          MessageIcon::Exclamation});
+    }
+    int filled = 0;  // cells of the page being composed that hold an image
+    bool stopped = false;
+    for (const std::string& name : listing) {
+      state_.PageListingStarted = 1;
+      state_.PageFileName = name;
+      RasterSurface& picture = pictures_[2];
+      picture.clear();
+      if (auto reason = platform->loadPicture(folder / name, picture)) {
+        skipped.push_back(name + " (" + *reason + ")");
+        continue;
+      }
+      if (filled == 0) pictures_[4].clear();
+      const PageCell cell = pageCell(filled);
+      state_.PageCellX = cell.x;
+      state_.PageCellY = cell.y;
+      placeInCell(picture, pictures_[4], cell);
+      if (++filled == kPageCells) {
+        filled = 0;
+        if (auto failure = guardabmp(*platform)) {
+          messages.push_back({*failure});
+          stopped = true;
+          break;
+        }
+        ++pagesWritten;
+      }
+    }
+    if (!stopped) {
+      state_.PageFileName.clear();  // the listing has run out
+      if (filled > 0) {
+        if (auto failure = guardabmp(*platform)) {
+          messages.push_back({*failure});
+        } else {
+          ++pagesWritten;
+        }
+      }
+    }
+    controls_.showPicture(Control::Picture3, pictures_[2]);
+    controls_.showPicture(Control::Picture5, pictures_[4]);
+  }
+  if (!skipped.empty()) {
+    messages.push_back({skippedFilesMessage(skipped, pagesWritten), MessageIcon::Exclamation});
+  }
+  for (const PendingMessage& message : messages) {
+    controls_.showMessage(message.text, message.icon);
+  }
+}
+
+std::optional<std::string> Viewer::guardabmp(ExportPlatform& platform) {
+  const double next = state_.PageNumber + 1;
+  const std::optional<std::string> name = pageFileName(next);
+  if (!name) {
+    return "No se puede escribir la pagina " + decimalText(next) +
+           ": los nombres de pagina solo tienen dos cifras, de vexo-pag01.bmp a vexo-pag99.bmp. "
+           "Las paginas ya escritas quedan como estan; para empezar de nuevo por vexo-pag01.bmp "
+           "hay que cerrar el programa y volver a abrirlo.";
+  }
+  const std::filesystem::path file = search_.workingFolder / *name;
+  std::vector<std::uint8_t> bytes;
+  std::optional<std::string> reason = platform.encodeBmp(pictures_[4], bytes);
+  if (!reason) reason = replaceFileContents(file, bytes);
+  if (reason) {
+    return "No se puede escribir el archivo " + file.string() + ": " + *reason +
+           ". La composicion de paginas se detiene aqui.";
+  }
+  state_.PageNumber = next;
+  controls_.showPicture(Control::Picture5, pictures_[4]);
+  return std::nullopt;
+}
+
+}  // namespace vexolite
