@@ -1,7 +1,9 @@
 // Writes the starting inputs of every fuzz target, made by the project's own code: records built
 // by the catalogue tool and by the tests' record writer, figure text from the tool's formatter,
 // and keystroke runs. Usage: vexolite-fuzz-seeds FOLDER (one subfolder per target).
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,6 +15,7 @@
 #include "fig_text.h"
 #include "figure_generator.h"
 #include "piece_shapes.h"
+#include "platform/qt/qt_export_platform.h"
 #include "support/case_file_writer.h"
 
 namespace {
@@ -159,6 +162,28 @@ void catalogCheckSeeds(const std::filesystem::path& folder, const Bytes& catalog
   writeSeed(folder, "miscounted", miscounted);
 }
 
+// Case image files as the export writes them, whole and cut short, with the header's sizes
+// changed; encoded by the window's own BMP writer.
+void pageImageSeeds(const std::filesystem::path& folder) {
+  qt::QtExportPlatform platform;
+  for (const auto& [width, height] : {std::pair{143, 115}, std::pair{3, 2}, std::pair{150, 120}}) {
+    RasterSurface picture(width, height);
+    picture.setColour(kBlack);
+    picture.line(0, height - 1, width - 1, height - 1);
+    picture.setColour(Rgb{0, 0, 255});
+    picture.line(0, 0, width, height);
+    Bytes bmp;
+    if (platform.encodeBmp(picture, bmp)) continue;
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    writeSeed(folder, "image-" + size, bmp);
+    writeSeed(folder, "cut-" + size, Bytes(bmp.begin(), bmp.begin() + bmp.size() / 2));
+    Bytes huge = bmp;
+    huge[18] = huge[19] = huge[20] = 0x7f;  // the stated width
+    writeSeed(folder, "huge-" + size, huge);
+  }
+  writeSeed(folder, "zero-bytes", Bytes{});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -167,6 +192,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path out = argv[1];
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);  // the BMP writer needs no display
+  QGuiApplication app(argc, argv);
   const std::vector<CatalogFigure> figures = seedFigures();
   auto built = buildCatalog(figures, "seeds.fig");
   if (!built) {
@@ -178,5 +205,6 @@ int main(int argc, char** argv) {
   typedEntrySeeds(out / "typed_entry_fuzz");
   figTextSeeds(out / "catalog_fig_text_fuzz", figures, catalogue);
   catalogCheckSeeds(out / "catalog_check_fuzz", catalogue);
+  pageImageSeeds(out / "page_image_fuzz");
   return 0;
 }

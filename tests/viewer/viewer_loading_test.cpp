@@ -88,12 +88,13 @@ TEST(PartialRecord, IsReportedOnceAndTheWholeRecordsLoad) {
 TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
   const std::string row14(14, '1');
   const std::vector<std::uint8_t> badRecords[] = {
-      recordBytes(30, row14 + "8" + row14 + "9", 2),                              // 28 cubes
-      recordBytes(30, test::figureDigits(std::vector<std::string>(17, "1")), 2),  // 17 layers
-      recordBytes(30, "1" + std::string(16, '8') + "19", 2),                      // 17 rows
-      recordBytes(30, std::string(16, '0') + "19", 2),                            // 17 cells
-      std::vector<std::uint8_t>(154, 0),                                          // all zero
-      std::vector<std::uint8_t>(154, 0xff),                                       // all 0xFF
+      recordBytes(30, row14 + "8" + row14 + "9", 2),                               // 28 cubes
+      recordBytes(30, row14 + "8" + row14 + "8" + std::string(12, '2') + "9", 2),  // 40 cubes
+      recordBytes(30, test::figureDigits(std::vector<std::string>(17, "1")), 2),   // 17 layers
+      recordBytes(30, "1" + std::string(16, '8') + "19", 2),                       // 17 rows
+      recordBytes(30, std::string(16, '0') + "19", 2),                             // 17 cells
+      std::vector<std::uint8_t>(154, 0),                                           // all zero
+      std::vector<std::uint8_t>(154, 0xff),                                        // all 0xFF
   };
   for (const auto& bad : badRecords) {
     ViewerRun run;
