@@ -1,5 +1,6 @@
 // The viewer program: finds a display, opens the window and runs its start-up.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
@@ -28,6 +29,10 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vexolite");
+  // The desktop entry and the icon installed under the application's id: desktops then match
+  // the window to its menu entry and show its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(VEXOLITE_APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VEXOLITE_APP_ID)));
 
   std::error_code noWorkingFolder;
   vexolite::CaseFileSearch search{
