@@ -80,7 +80,8 @@ struct LargeCaseFile {
       const int caseValue =
           record == 999 ? 7050 : ((record - 1) % 704 + 1) * 10 + (record - 1) / 704;
       const RawRecord raw = encodeRecord(caseValue, cube, record);
-      out.write(reinterpret_cast<const char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
+      out.write(reinterpret_cast<const char*>(raw.data()),
+                static_cast<std::streamsize>(raw.size()));
     }
   }
   ~LargeCaseFile() { std::filesystem::remove_all(folder); }
