@@ -7,8 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "support/pixel_model.h"
+
 namespace vexolite {
 namespace {
+
+using test::andOf;
+using test::pixelOrWhite;
 
 constexpr Rgb kInk{96, 160, 48};  // not black, so that AND can be told from copying
 
@@ -52,17 +57,6 @@ RasterSurface colourful(int width, int height, unsigned seed, int whiteOneIn) {
   return surface;
 }
 
-Rgb andOf(Rgb a, Rgb b) {
-  return Rgb{static_cast<std::uint8_t>(a.r & b.r), static_cast<std::uint8_t>(a.g & b.g),
-             static_cast<std::uint8_t>(a.b & b.b)};
-}
-
-// The pixel of a surface, or white off its edges.
-Rgb at(const RasterSurface& surface, int x, int y) {
-  if (x < 0 || y < 0 || x >= surface.width() || y >= surface.height()) return kWhite;
-  return surface.pixel(x, y);
-}
-
 const CaseCaptions kCaptions{" CASO:   123.1 ", " SOLU:   240 ", "123.1 ", "  240"};
 
 struct Composed {
@@ -99,9 +93,9 @@ TEST(CaseImage, EveryPixelIsTheAndOfViewTextsAndPlanInsideABlackBorder) {
         expected = kBlack;
       } else {
         if (x >= 1 && y >= 1) expected = andOf(expected, c.viewBefore.pixel(x, y));
-        expected = andOf(expected, at(caseText, x - 102, y + 3));
-        expected = andOf(expected, at(solutionText, x - 102, y - 11));
-        expected = andOf(expected, at(c.plan, x - 1, y - 1));
+        expected = andOf(expected, pixelOrWhite(caseText, x - 102, y + 3));
+        expected = andOf(expected, pixelOrWhite(solutionText, x - 102, y - 11));
+        expected = andOf(expected, pixelOrWhite(c.plan, x - 1, y - 1));
       }
       if (c.image.pixel(x, y) != expected && ++mismatches <= 5) {
         ADD_FAILURE() << "pixel (" << x << ", " << y << ")";
@@ -117,8 +111,9 @@ TEST(CaseImage, LabelsAreStampedOnTheViewAndTheLastCaptionStaysOnTheTextSurface)
   const RasterSurface solutionLabel = rendered(kCaptions.solutionLabel);
   for (int y = 0; y < 480; ++y) {
     for (int x = 0; x < 640; ++x) {
-      const Rgb expected = andOf(andOf(c.viewBefore.pixel(x, y), at(caseLabel, x - 540, y - 1)),
-                                 at(solutionLabel, x - 540, y - 15));
+      const Rgb expected =
+          andOf(andOf(c.viewBefore.pixel(x, y), pixelOrWhite(caseLabel, x - 540, y - 1)),
+                pixelOrWhite(solutionLabel, x - 540, y - 15));
       ASSERT_EQ(c.view.pixel(x, y), expected) << x << ", " << y;
     }
   }

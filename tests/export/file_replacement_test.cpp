@@ -2,13 +2,12 @@
 #include "export/file_replacement.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <fstream>
 #include <iterator>
 
 #include "support/case_file_writer.h"
+#include "support/file_size_limit.h"
 
 namespace vexolite {
 namespace {
@@ -79,16 +78,12 @@ TEST(FileReplacement, AWriteThatStopsHalfWayLeavesTheGoodFile) {
   const std::vector<std::uint8_t> good(3000, 1);
   test::writeFile(path, good);
 
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const std::optional<std::string> reason =
-      replaceFileContents(path, std::vector<std::uint8_t>(49734, 2));
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
+  std::optional<std::string> reason;
+  {
+    const test::FileSizeLimit limit(1000);
+    ASSERT_TRUE(limit.active());
+    reason = replaceFileContents(path, std::vector<std::uint8_t>(49734, 2));
+  }
 
   ASSERT_TRUE(reason);
   EXPECT_NE(reason->find("no se pudo escribir entero"), std::string::npos) << *reason;

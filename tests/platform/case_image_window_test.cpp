@@ -1,16 +1,16 @@
 // The "BMP" and "all BMP" buttons of the real window: files, bytes, pixels, and failures.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextEdit>
-#include <csignal>
 
 #include "export/case_image.h"
 #include "export_window.h"
 #include "platform/qt/qt_export_platform.h"
 #include "platform/qt/surface_view.h"
+#include "support/file_size_limit.h"
+#include "support/pixel_model.h"
 
 namespace vexolite::test {
 namespace {
@@ -29,16 +29,6 @@ Rgb rgbAt(const QImage& image, int x, int y) {
   const QRgb p = image.pixel(x, y);
   return Rgb{static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
              static_cast<std::uint8_t>(qBlue(p))};
-}
-
-Rgb andOf(Rgb a, Rgb b) {
-  return Rgb{static_cast<std::uint8_t>(a.r & b.r), static_cast<std::uint8_t>(a.g & b.g),
-             static_cast<std::uint8_t>(a.b & b.b)};
-}
-
-Rgb at(const RasterSurface& surface, int x, int y) {
-  if (x < 0 || y < 0 || x >= surface.width() || y >= surface.height()) return kWhite;
-  return surface.pixel(x, y);
 }
 
 // A caption as Qt renders it on a fresh text surface.
@@ -101,8 +91,9 @@ TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder
       Rgb expected = kBlack;
       if (x < 142 && y < 114) {
         const Rgb under = x >= 1 && y >= 1 ? view.pixel(x, y) : kWhite;
-        const Rgb text = andOf(at(caseText, x - 102, y + 3), at(solutionText, x - 102, y - 11));
-        const Rgb mark = at(plan, x - 1, y - 1);
+        const Rgb text = andOf(pixelOrWhite(caseText, x - 102, y + 3),
+                               pixelOrWhite(solutionText, x - 102, y - 11));
+        const Rgb mark = pixelOrWhite(plan, x - 1, y - 1);
         expected = andOf(andOf(under, text), mark);
         const bool shade = under != kWhite && under != kBlack;
         shadeUnderStamps += shade && x >= 102;  // under the whole white of the text surface
@@ -176,8 +167,8 @@ TEST(CaseImageStamps, LabelsShowOnTheViewUntilTheNextRedraw) {
   int stampedPixels = 0;
   for (int y = 0; y < 480; ++y) {
     for (int x = 0; x < 640; ++x) {
-      const Rgb expected = andOf(andOf(before.pixel(x, y), at(caseLabel, x - 540, y - 1)),
-                                 at(solutionLabel, x - 540, y - 15));
+      const Rgb expected = andOf(andOf(before.pixel(x, y), pixelOrWhite(caseLabel, x - 540, y - 1)),
+                                 pixelOrWhite(solutionLabel, x - 540, y - 15));
       ASSERT_EQ(rgbAt(shown, x, y), expected) << x << ", " << y;
       stampedPixels += expected != before.pixel(x, y);
     }
@@ -254,15 +245,12 @@ TEST(CaseImageFiles, AWriteCutShortLeavesTheGoodFile) {
   const std::vector<std::uint8_t> good = fileBytes(window.work() / kByCase);
   ASSERT_TRUE(window.press(Qt::Key_Up).empty());  // the figure turned: another image
 
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 20000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const std::vector<SeenBox> boxes = window.click(Control::Command13);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
+  std::vector<SeenBox> boxes;
+  {
+    const FileSizeLimit limit(20000);
+    ASSERT_TRUE(limit.active());
+    boxes = window.click(Control::Command13);
+  }
 
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(boxes[0].text.startsWith(QString::fromStdString("No se puede escribir el archivo " +
