@@ -8,6 +8,8 @@
 
 namespace vexolite {
 
+// A number of 0 or below, or above 705, names no case and shows the last record of the file.
+// Searching for the record count as a case number instead would show an unrelated case.
 void Viewer::CASONUM() {
   if (ending_) return;
   state_.CurrentRecord = state_.RecordCount;

@@ -22,9 +22,6 @@ void Viewer::DERECHA() {
   turn(Turn::Right);
 }
 
-// A number of 0 or below, or above 705, names no case and shows the last record of the file.
-// Searching for the record count as a case number instead would show an unrelated case.
-
 void Viewer::Text1_Change() {
   if (ending_) return;
   const std::string text = controls_.text(Control::Text1);
