@@ -114,9 +114,7 @@ void Viewer::Form_Load() {
 
 void Viewer::Form_KeyDown(int keyCode) {
   if (keyCode <= 0 || ending_) return;
-  // Built in two steps: GCC 12 at -O3 warns, wrongly, about the one-expression form.
-  state_.LastKeyText = " ";
-  state_.LastKeyText += std::to_string(keyCode);
+  state_.LastKeyText = " " + std::to_string(keyCode);
   switch (keyCode) {
     case key::kEscape:
       controls_.endProgram();
