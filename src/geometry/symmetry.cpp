@@ -1,8 +1,10 @@
 // Extents and mirror symmetries of the figure, tested on a copy shifted to its bounding box.
 #include "geometry/symmetry.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <optional>
+
+#include "geometry/occupied_box.h"
 
 namespace vexolite {
 
@@ -18,34 +20,20 @@ struct ShiftedFigure {
 };
 
 void shiftToBox(const CellGrid& cells, int cubeSide, ShiftedFigure& figure) {
-  int boxMinI = kGridBound, boxMinJ = kGridBound, boxMinK = kGridBound;
-  int boxMaxI = 0, boxMaxJ = 0, boxMaxK = 0;
-  for (int i = 1; i <= cubeSide; ++i) {
-    for (int j = 1; j <= cubeSide; ++j) {
-      for (int k = 1; k <= cubeSide; ++k) {
-        if (cells(i, j, k) <= 0) continue;
-        boxMinI = std::min(boxMinI, i);
-        boxMinJ = std::min(boxMinJ, j);
-        boxMinK = std::min(boxMinK, k);
-        boxMaxI = std::max(boxMaxI, i);
-        boxMaxJ = std::max(boxMaxJ, j);
-        boxMaxK = std::max(boxMaxK, k);
-      }
-    }
-  }
-  if (boxMaxI == 0) return;  // nothing occupied: all extents stay 0
+  const std::optional<OccupiedBox> box = occupiedBox(cells, cubeSide);
+  if (!box) return;  // nothing occupied: all extents stay 0
 
-  for (int i = boxMinI; i <= boxMaxI; ++i) {
-    for (int j = boxMinJ; j <= boxMaxJ; ++j) {
-      for (int k = boxMinK; k <= boxMaxK; ++k) {
-        figure.grid(i - boxMinI + 1, j - boxMinJ + 1, k - boxMinK + 1) =
+  for (int i = box->minI; i <= box->maxI; ++i) {
+    for (int j = box->minJ; j <= box->maxJ; ++j) {
+      for (int k = box->minK; k <= box->maxK; ++k) {
+        figure.grid(i - box->minI + 1, j - box->minJ + 1, k - box->minK + 1) =
             cells(i, j, k) > 0 ? kBoxOccupied : 0;
       }
     }
   }
-  figure.e1 = boxMaxI - boxMinI + 1;
-  figure.e2 = boxMaxJ - boxMinJ + 1;
-  figure.e3 = boxMaxK - boxMinK + 1;
+  figure.e1 = box->maxI - box->minI + 1;
+  figure.e2 = box->maxJ - box->minJ + 1;
+  figure.e3 = box->maxK - box->minK + 1;
 }
 
 struct BoxCell {

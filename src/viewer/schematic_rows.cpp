@@ -1,27 +1,22 @@
 // The schematic rows: the figure's bounding box as text, one character a cell, layers side by side.
 #include "viewer/schematic_rows.h"
 
-#include <algorithm>
+#include <optional>
+
+#include "geometry/occupied_box.h"
 
 namespace vexolite {
 
 SchematicLayout buildSchematicRows(const CellGrid& cells, int cubeSide) {
-  int minI = cubeSide + 1, minJ = cubeSide + 1, minK = cubeSide + 1;
-  int maxI = 0, maxJ = 0, maxK = 0;
-  for (int i = 1; i <= cubeSide; ++i) {
-    for (int j = 1; j <= cubeSide; ++j) {
-      for (int k = 1; k <= cubeSide; ++k) {
-        if (cells(i, j, k) <= 0) continue;
-        minI = std::min(minI, i), maxI = std::max(maxI, i);
-        minJ = std::min(minJ, j), maxJ = std::max(maxJ, j);
-        minK = std::min(minK, k), maxK = std::max(maxK, k);
-      }
-    }
-  }
   SchematicLayout layout;
+  const std::optional<OccupiedBox> box = occupiedBox(cells, cubeSide);
+  if (!box) {
+    layout.FirstColumn = static_cast<std::int16_t>(cubeSide + 1);  // the column scan ran out
+    return layout;                                                 // no cube: no rows
+  }
+  const int minI = box->minI, maxI = box->maxI, minJ = box->minJ, maxJ = box->maxJ;
+  const int minK = box->minK, maxK = box->maxK;
   layout.FirstColumn = static_cast<std::int16_t>(minK);
-  if (maxI == 0) return layout;  // no cube: no rows
-
   layout.CutLineLength = static_cast<std::int16_t>(cubeSide - minK + 1);
   layout.BoxColumns = static_cast<std::int16_t>(maxK - minK + 1);
   const int rowCount = maxJ - minJ + 1;
