@@ -29,7 +29,6 @@ struct CatalogueFields {
 struct ViewFields : DrawingSize {
   double ZoomFactor = 0;  // 0.5 at start, steps of 0.5
   double PreviousZoom = 0;
-  double CellStepX = 0, CellStepY = 0, CellHeight = 0;  // pixels, as the drawings read them
 
   std::int16_t FirstColumn = 0, CutLineLength = 0, BoxColumns = 0;
   SchematicPlan Schematic;                      // SchematicRows 1..SchematicRowCount

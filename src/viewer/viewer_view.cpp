@@ -81,10 +81,7 @@ HelpChoice Viewer::helpChoice() const {
 
 void Viewer::DIBUJATODO() {
   if (ending_) return;
-  const CellSteps steps = cellStepsFor(state_.ZoomFactor);
-  state_.RawStepX = state_.CellStepX = steps.dx;
-  state_.RawStepY = state_.CellStepY = steps.dy;
-  state_.RawCellHeight = state_.CellHeight = steps.h;
+  // The cell steps follow from the zoom inside drawFigure, as TAMANO left them in the state.
   const Projection projection{state_.ZoomFactor, state_.OriginX, state_.OriginY};
   const std::optional<ImpossibleCell> impossible =
       drawFigure(pictures_[0], pictures_[3], state_, projection, state_.Schematic, helpChoice());
