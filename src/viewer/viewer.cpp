@@ -215,16 +215,16 @@ void Viewer::CommandClick(int n) {
   }
 }
 
-void Viewer::LEERARCHIVO() {
+bool Viewer::LEERARCHIVO() {
   if (state_.RecordCount < 1) {
     controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
-    return;
+    return false;
   }
   channel_.close();
   if (auto reason = channel_.open(*caseFile_)) {
     controls_.showMessage("No se puede leer el archivo " + fileName() + ": " + *reason + ".",
                           MessageIcon::Critical);
-    return;
+    return false;
   }
   const double wanted = std::round(state_.CurrentRecord);
   const auto record = wanted >= 1 ? static_cast<std::uint64_t>(wanted) : 0;
@@ -234,7 +234,7 @@ void Viewer::LEERARCHIVO() {
     controls_.showMessage("No se puede leer el registro " + std::to_string(record) +
                               " del archivo " + fileName() + ": " + *reason + ".",
                           MessageIcon::Critical);
-    return;
+    return false;
   }
   ParseResult<DecodedCase> decoded = decodeRecord(raw);
   if (!decoded) {
@@ -243,7 +243,7 @@ void Viewer::LEERARCHIVO() {
                               " no es un caso valido: " + decoded.error().reason + " (byte " +
                               std::to_string(decoded.error().byteOffset) + " del registro).",
                           MessageIcon::Critical);
-    return;
+    return false;
   }
   static_cast<CaseFields&>(state_) = decoded.value().fields;
   applyFigure(decoded.value().figure, state_);
@@ -254,6 +254,7 @@ void Viewer::LEERARCHIVO() {
   controls_.setText(Control::Label4, state_.SolutionText);
   channel_.close();
   CARGARYMOSTRAR();
+  return true;
 }
 
 void Viewer::AYUDA() {

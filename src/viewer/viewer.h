@@ -46,7 +46,8 @@ class Viewer {
   void Text1_Change();
 
   // Operations.
-  void LEERARCHIVO();
+  // Shows record CurrentRecord; false when it could not, after a message saying why.
+  bool LEERARCHIVO();
   void AYUDA();
   void CARGARYMOSTRAR();
   void TAMANO();
@@ -62,7 +63,7 @@ class Viewer {
   void LEERANTERIORORDE();
   void LEERSIGUIENTORDE();
   void LEERANTERIORSOLU();
-  void LEERSIGUIENTSOLU();
+  bool LEERSIGUIENTSOLU();  // as LEERARCHIVO, on the next record
   // Image export: the case image, every case, the pages.
   void Command13_Click();
   void Command14_Click();
@@ -90,7 +91,7 @@ class Viewer {
   CaseChannel channel_;
   ViewerState state_;
   std::array<RasterSurface, 5> pictures_;
-  bool ending_ = false;  // the program is ending: no further operation runs
+  bool ending_ = false;  // the program is ending: no further event is handled, nothing drawn
 };
 
 // The decimal text of a zoom or other number as Text3 shows it: "0.5", "1", "1.5".

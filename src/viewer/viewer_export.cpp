@@ -59,7 +59,6 @@ std::string folderName(const std::filesystem::path& folder) {
 }  // namespace
 
 void Viewer::Command13_Click() {
-  if (ending_) return;
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
   if (state_.CaseCodeCopy.empty()) {
@@ -102,7 +101,6 @@ std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
 // Every record once, in solution order, starting after the one shown: after RecordCount steps
 // the case shown at the start is shown again, and exported last.
 void Viewer::Command14_Click() {
-  if (ending_) return;
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
   std::optional<std::string> failure;
@@ -110,16 +108,8 @@ void Viewer::Command14_Click() {
     const BusyCursor busy(*platform);
     const double count = state_.RecordCount;
     for (state_.LoopIndexExport = 1; state_.LoopIndexExport <= count; state_.LoopIndexExport += 1) {
-      // LEERARCHIVO replaces every case field when it shows a record; a case code still empty
-      // afterwards means it refused the record and has already said why.
-      std::string shownCode = std::move(state_.CaseCodeCopy);
-      state_.CaseCodeCopy.clear();
-      LEERSIGUIENTSOLU();
-      if (state_.CaseCodeCopy.empty()) {
-        state_.CaseCodeCopy = std::move(shownCode);
-        break;
-      }
-      if (ending_) break;
+      // A record the loader refuses ends the run; the loader has already said why.
+      if (!LEERSIGUIENTSOLU() || ending_) break;
       failure = writeCaseImage(*platform);
       if (failure) break;
     }
@@ -134,7 +124,6 @@ void Viewer::Command14_Click() {
 // The case image files of the working folder, in name order, onto pages of 54 cells. A file
 // that cannot be read takes no cell; a page is written once it holds an image.
 void Viewer::Command15_Click() {
-  if (ending_) return;
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
   const std::filesystem::path& folder = search_.workingFolder;

@@ -11,7 +11,6 @@ namespace vexolite {
 // A number of 0 or below, or above 705, names no case and shows the last record of the file.
 // Searching for the record count as a case number instead would show an unrelated case.
 void Viewer::CASONUM() {
-  if (ending_) return;
   state_.CurrentRecord = state_.RecordCount;
   if (const std::optional<std::string> key =
           caseSearchKey(state_.SearchCaseText, state_.LastCaseNumber)) {
@@ -55,13 +54,13 @@ void Viewer::LEERANTERIORSOLU() {
   LEERARCHIVO();
 }
 
-void Viewer::LEERSIGUIENTSOLU() {
+bool Viewer::LEERSIGUIENTSOLU() {
   if (state_.CurrentRecord + 1 <= state_.RecordCount) {
     state_.CurrentRecord = state_.CurrentRecord + 1;
   } else {
     state_.CurrentRecord = 1;
   }
-  LEERARCHIVO();
+  return LEERARCHIVO();
 }
 
 }  // namespace vexolite

@@ -4,7 +4,6 @@
 namespace vexolite {
 
 void Viewer::turn(Turn turn) {
-  if (ending_) return;
   turnCells(state_.CellMatrix, state_.CubeSide, turn);
   CARGARYMOSTRAR();
 }

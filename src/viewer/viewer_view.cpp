@@ -8,7 +8,6 @@
 namespace vexolite {
 
 void Viewer::CARGARYMOSTRAR() {
-  if (ending_) return;
   simetria();
   pictures_[3].clear();
   TAMANO();
