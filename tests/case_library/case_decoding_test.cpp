@@ -1,9 +1,13 @@
-// Decoding records into the case texts and the figure: worked examples, an oracle, bad records.
+// Records: the case code and texts, the figure decoded (worked examples and an oracle), the bad
+// records named by byte, and the figure applied to the viewer's tables.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <random>
+#include <tuple>
 
 #include "case_library/case_decoding.h"
+#include "case_library/record_format.h"
 #include "support/case_file_writer.h"
 
 namespace vexolite {
@@ -21,150 +25,129 @@ DecodedCase decodeOk(int caseValue, const std::string& digits, int solutions) {
   return decoded.ok() ? decoded.value() : DecodedCase{};
 }
 
-TEST(CaseTexts, FollowTheCaseValueAndSolutionCount) {
-  struct Case {
-    int caseValue, solutions;
-    const char *code, *label, *text, *numberText, *solutionText, *solutionLabel, *baseName;
-    double number;
-  };
-  const Case cases[] = {
-      {1231, 12, "1231", " CASO:   123.1 ", "123.1 ", "123.1", "   12", " SOLU:    12 ",
-       "00012-1231", 123},
-      {1230, 12, "123 ", " CASO:   123   ", "123   ", "123  ", "   12", " SOLU:    12 ",
-       "00012-123 ", 123},
-      {50, 0, "005 ", " CASO:   005   ", "005   ", "005  ", "    0", " SOLU:     0 ", "00000-005 ",
-       5},
-      {1231, 240, "1231", " CASO:   123.1 ", "123.1 ", "123.1", "  240", " SOLU:   240 ",
-       "00240-1231", 123},
-      {7050, 32767, "705 ", " CASO:   705   ", "705   ", "705  ", "32767", " SOLU: 32767 ",
-       "32767-705 ", 705},
-  };
-  for (const Case& c : cases) {
-    const CaseFields f = decodeOk(c.caseValue, "19", c.solutions).fields;
-    EXPECT_EQ(f.CaseCode, c.code);
-    EXPECT_EQ(f.CaseCodeCopy, c.code);
-    EXPECT_EQ(f.CaseLabel, c.label);
-    EXPECT_EQ(f.CaseText, c.text);
-    EXPECT_EQ(f.CaseNumberText, c.numberText);
-    EXPECT_EQ(f.SolutionText, c.solutionText);
-    EXPECT_EQ(f.SolutionLabel, c.solutionLabel);
-    EXPECT_EQ(f.ImageBaseName, c.baseName);
-    EXPECT_EQ(f.CaseNumber, c.number);
-    EXPECT_EQ(f.SolutionCount, c.solutions);
-    EXPECT_EQ(f.RecordCaseValue, c.caseValue);
+// The figure as text: extents, then each cube as "i,j,k=piece" in its number's order.
+std::string describe(const DecodedFigure& f) {
+  std::string text = "layers " + std::to_string(f.LayerCount) + " rows " +
+                     std::to_string(f.RowCount) + " columns " + std::to_string(f.ColumnCount) +
+                     " side " + std::to_string(f.CubeSide) + ":";
+  for (int n = 0; n < f.CubeCount; ++n) {
+    const PlacedCube& c = f.cubes[static_cast<std::size_t>(n)];
+    text += " " + std::to_string(c.i) + "," + std::to_string(c.j) + "," + std::to_string(c.k) +
+            "=" + std::to_string(c.piece);
   }
+  return text;
 }
 
-TEST(CaseTexts, DecodiGivesThreeHundredDigitsAndTheMarks) {
+TEST(CaseTexts, FollowTheCaseValueAndSolutionCount) {
+  for (const auto& [value, code] :
+       {std::pair<int, const char*>{7, "0007"}, {0, "000 "}, {9999, "9999"}, {100, "010 "}})
+    EXPECT_EQ(caseCode(value), code) << value;
+  // CaseCode|CaseCodeCopy|CaseLabel|CaseText|CaseNumberText|SolutionText|SolutionLabel|
+  // ImageBaseName, and CaseNumber.
+  const std::tuple<int, int, const char*, double> cases[] = {
+      {1231, 12, "1231|1231| CASO:   123.1 |123.1 |123.1|   12| SOLU:    12 |00012-1231", 123},
+      {1230, 240, "123 |123 | CASO:   123   |123   |123  |  240| SOLU:   240 |00240-123 ", 123},
+      {50, 0, "005 |005 | CASO:   005   |005   |005  |    0| SOLU:     0 |00000-005 ", 5},
+      {7050, 32767, "705 |705 | CASO:   705   |705   |705  |32767| SOLU: 32767 |32767-705 ", 705},
+  };
+  for (const auto& [value, solutions, texts, number] : cases) {
+    const CaseFields f = decodeOk(value, "19", solutions).fields;
+    EXPECT_EQ(f.CaseCode + "|" + f.CaseCodeCopy + "|" + f.CaseLabel + "|" + f.CaseText + "|" +
+                  f.CaseNumberText + "|" + f.SolutionText + "|" + f.SolutionLabel + "|" +
+                  f.ImageBaseName,
+              texts);
+    EXPECT_EQ(f.CaseNumber, number);
+    EXPECT_EQ(f.SolutionCount, solutions);
+    EXPECT_EQ(f.RecordCaseValue, value);
+  }
   const CaseFields f = decodeOk(10, "11101119390", 1).fields;
   EXPECT_EQ(f.CellDigits.size(), 300u);
   EXPECT_EQ(f.CellDigits.substr(0, 12), "111011193900");
   EXPECT_EQ(f.CellString.substr(0, 12), "1110111/3/00");
   EXPECT_EQ(f.CaseCellString, f.CellString);
   EXPECT_EQ(f.FigureString, "1110111/3/");  // cut after the last "/"; padding ignored
+  // The encoder writes the bytes of the tests' own writer.
+  const std::string digits = test::figureDigits({"111/1", "2220/033", "4447"});
+  const RawRecord encoded = encodeRecord(1231, digits, 240);
+  EXPECT_EQ(test::recordBytes(1231, digits, 240),
+            std::vector<std::uint8_t>(encoded.begin(), encoded.end()));
 }
 
 TEST(FigureParsing, WorkedExamples) {
-  // One layer, one row, seven cells with an empty fourth.
-  DecodedFigure line = decodeOk(10, "11101119", 1).figure;
-  EXPECT_EQ(line.CubeCount, 6);
-  EXPECT_EQ(line.ColumnCount, 7);
-  EXPECT_EQ(line.RowCount, 0);
-  EXPECT_EQ(line.LayerCount, 1);
-  EXPECT_EQ(line.CubeSide, 8);
-  const int columns[] = {1, 2, 3, 5, 6, 7};
-  for (int n = 0; n < 6; ++n) {
-    EXPECT_EQ(line.cubes[n].k, columns[n]);
-    EXPECT_EQ(line.cubes[n].i, 1);
-    EXPECT_EQ(line.cubes[n].j, 1);
-  }
-
-  // A group of value 8 is the digits 0008: three empty cells, then a row change.
-  DecodedFigure group8 = decodeOk(10, "00081009", 1).figure;
-  ASSERT_EQ(group8.CubeCount, 1);
-  EXPECT_EQ(group8.cubes[0].i, 1);
-  EXPECT_EQ(group8.cubes[0].j, 2);
-  EXPECT_EQ(group8.cubes[0].k, 1);
-  EXPECT_EQ(group8.RowCount, 2);
-  EXPECT_EQ(group8.ColumnCount, 3);
-  EXPECT_EQ(group8.CubeSide, 4);
-
-  // The 3 x 3 x 3 cube: side 4, cubes numbered layer by layer, row by row.
-  const std::string layer = "123/456/712";
-  DecodedFigure cube = decodeOk(10, test::figureDigits({layer, layer, layer}), 240).figure;
-  EXPECT_EQ(cube.CubeCount, 27);
-  EXPECT_EQ(cube.CubeSide, 4);
-  EXPECT_EQ(cube.cubes[26].i, 3);
-  EXPECT_EQ(cube.cubes[26].j, 3);
-  EXPECT_EQ(cube.cubes[26].k, 3);
-  EXPECT_EQ(cube.cubes[26].piece, 2);
+  std::vector<std::string> largest(16, "1");  // 16 layers, a layer of 16 rows, a row of 16 cells
+  largest[3] = "1" + std::string(15, '/');
+  largest[4] = std::string(15, '0') + "1";
+  std::string largestCubes;
+  for (int i = 1; i <= 16; ++i)
+    largestCubes += " " + std::to_string(i) + (i == 5 ? ",1,16=1" : ",1,1=1");
+  const std::pair<std::string, std::string> cases[] = {
+      // One row of seven cells with an empty fourth.
+      {"11101119",
+       "layers 1 rows 0 columns 7 side 8: 1,1,1=1 1,1,2=1 1,1,3=1 1,1,5=1 1,1,6=1 "
+       "1,1,7=1"},
+      // A group of value 8 is 0008: three empty cells, then a row change.
+      {"00081009", "layers 1 rows 2 columns 3 side 4: 1,2,1=1"},
+      {test::figureDigits({"123/456/712", "2/1", "0003"}),
+       "layers 3 rows 3 columns 4 side 4: 1,1,1=1 1,1,2=2 1,1,3=3 1,2,1=4 1,2,2=5 1,2,3=6 1,3,1=7 "
+       "1,3,2=1 1,3,3=2 2,1,1=2 2,2,1=1 3,1,4=3"},
+      {test::figureDigits(largest), "layers 16 rows 16 columns 16 side 16:" + largestCubes},
+  };
+  for (const auto& [digits, expected] : cases)
+    EXPECT_EQ(describe(decodeOk(10, digits, 1).figure), expected) << digits;
 }
 
-// An independent reading of a figure written as layers of rows of cells.
+// An independent reading of random figures written as layers of rows of cells.
 TEST(FigureParsing, AgreesWithAnOracleOnRandomFigures) {
   std::mt19937 random(20261206);
   for (int trial = 0; trial < 500; ++trial) {
     const int layers = 1 + static_cast<int>(random() % 6);
     std::vector<std::string> text;
-    std::vector<PlacedCube> expected;
-    int maxRows = 0, maxCells = 0;
+    std::string cubes;
+    int count = 0, maxRows = 0, maxCells = 0;
     for (int i = 1; i <= layers; ++i) {
       const int rows = 1 + static_cast<int>(random() % 6);
       maxRows = std::max(maxRows, rows);
-      std::string layer;
+      text.emplace_back();
       for (int j = 1; j <= rows; ++j) {
         const int cells = static_cast<int>(random() % 9);
         maxCells = std::max(maxCells, cells);
-        if (j > 1) layer += '/';
+        if (j > 1) text.back() += '/';
         for (int k = 1; k <= cells; ++k) {
-          int digit = static_cast<int>(random() % 8);
-          if (digit > 0 && expected.size() == 27) digit = 0;
-          layer += static_cast<char>('0' + digit);
-          if (digit > 0) {
-            expected.push_back({static_cast<std::int16_t>(i), static_cast<std::int16_t>(j),
-                                static_cast<std::int16_t>(k), static_cast<std::int16_t>(digit)});
-          }
+          const int digit = count == 27 ? 0 : static_cast<int>(random() % 8);
+          text.back() += static_cast<char>('0' + digit);
+          if (digit == 0) continue;
+          ++count;
+          cubes += " " + std::to_string(i) + "," + std::to_string(j) + "," + std::to_string(k) +
+                   "=" + std::to_string(digit);
         }
       }
-      text.push_back(layer);
     }
-    const DecodedFigure figure = decodeOk(10, test::figureDigits(text), 1).figure;
-    ASSERT_EQ(figure.CubeCount, static_cast<int>(expected.size()));
-    for (std::size_t n = 0; n < expected.size(); ++n) {
-      EXPECT_EQ(figure.cubes[n].i, expected[n].i);
-      EXPECT_EQ(figure.cubes[n].j, expected[n].j);
-      EXPECT_EQ(figure.cubes[n].k, expected[n].k);
-      EXPECT_EQ(figure.cubes[n].piece, expected[n].piece);
-    }
-    EXPECT_EQ(figure.LayerCount, layers);
-    EXPECT_EQ(figure.RowCount, maxRows > 1 ? maxRows : 0);
-    EXPECT_EQ(figure.ColumnCount, maxCells);
-    const int side = std::max({layers, maxRows > 1 ? maxRows : 0, maxCells});
-    EXPECT_EQ(figure.CubeSide, side <= 4 ? 4 : side <= 8 ? 8 : 16);
+    const int rows = maxRows > 1 ? maxRows : 0, side = std::max({layers, rows, maxCells});
+    EXPECT_EQ(describe(decodeOk(10, test::figureDigits(text), 1).figure),
+              "layers " + std::to_string(layers) + " rows " + std::to_string(rows) + " columns " +
+                  std::to_string(maxCells > 0 ? maxCells : -1) + " side " +
+                  std::to_string(side <= 4   ? 4
+                                 : side <= 8 ? 8
+                                             : 16) +
+                  ":" + cubes);
   }
 }
 
-TEST(FigureParsing, LargestFiguresOfTheDataModelFit) {
-  // 16 layers, a layer of 16 rows, a row of 16 cells.
-  std::vector<std::string> layers(16, "1");
-  layers[3] = "1" + std::string(15, '/');
-  layers[4] = std::string(15, '0') + "1";
-  const DecodedFigure figure = decodeOk(10, test::figureDigits(layers), 1).figure;
-  EXPECT_EQ(figure.LayerCount, 16);
-  EXPECT_EQ(figure.RowCount, 16);
-  EXPECT_EQ(figure.ColumnCount, 16);
-  EXPECT_EQ(figure.CubeSide, 16);
-}
-
 TEST(BadRecords, NameTheByteAndReason) {
-  struct Case {
+  auto withBytes = [](std::vector<std::uint8_t> bytes,
+                      std::initializer_list<std::pair<std::size_t, std::uint8_t>> changes) {
+    for (const auto& [at, value] : changes)
+      bytes[at] = value;
+    return bytes;
+  };
+  const std::vector<std::uint8_t> good = test::recordBytes(10, "19", 1);
+  const std::string row14(14, '1');
+  const struct {
     const char* what;
     std::vector<std::uint8_t> bytes;
     const char* reason;
     std::size_t byte;
-  };
-  const std::string row14(14, '1');
-  const Case cases[] = {
+  } cases[] = {
       {"28 cubes", test::recordBytes(10, row14 + "8" + row14 + "9", 1), "mas de 27 cubitos", 16},
       {"17 layers", test::recordBytes(10, test::figureDigits(std::vector<std::string>(17, "1")), 1),
        "mas de 16 capas", 2 + 2 * (33 / 4)},
@@ -176,14 +159,22 @@ TEST(BadRecords, NameTheByteAndReason) {
        2 + 2 * (32 / 4)},
       {"all zero", std::vector<std::uint8_t>(154, 0), "mas de 16 celdas", 10},
       {"all 0xFF", std::vector<std::uint8_t>(154, 0xff), "128 o mas", 1},
+      {"case value high byte", withBytes(good, {{1, 0x80}}), "128 o mas", 1},
+      {"last cell group high byte", withBytes(good, {{151, 0x80}}), "128 o mas", 151},
+      {"solution count high byte", withBytes(good, {{153, 0x80}}), "128 o mas", 153},
+      {"case value 10000", test::recordBytes(10000, "19", 1), "", 0},
+      {"cell group 11 of 10000", withBytes(good, {{22, 0x10}, {23, 0x27}}), "grupo de celdas 11",
+       22},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     const auto decoded = decodeRecord(asRecord(c.bytes));
-    ASSERT_FALSE(decoded.ok()) << c.what;
-    EXPECT_NE(decoded.error().reason.find(c.reason), std::string::npos)
-        << c.what << ": " << decoded.error().reason;
-    EXPECT_EQ(decoded.error().byteOffset, c.byte) << c.what;
+    ASSERT_FALSE(decoded.ok());
+    EXPECT_NE(decoded.error().reason.find(c.reason), std::string::npos) << decoded.error().reason;
+    EXPECT_EQ(decoded.error().byteOffset, c.byte);
   }
+  EXPECT_TRUE(
+      checkRecordFields(asRecord(test::recordBytes(9999, std::string(300, '9'), 32767))).ok());
 }
 
 TEST(ApplyFigure, ReplacesCellsAndResetsStatesButKeepsHigherRows) {

@@ -8,15 +8,18 @@ namespace vexolite {
 namespace {
 
 using test::recordBytes;
-using test::TempFolder;
 
-TEST(CaseChannel, CountsAndReadsWholeRecords) {
-  TempFolder folder;
-  const auto path = folder / "VEXOLITE.DAT";
-  test::writeFile(path, test::caseFileBytes({recordBytes(10, "19", 1), recordBytes(20, "29", 2),
-                                             recordBytes(30, "39", 3)}));
+TEST(CaseChannel, ReadsWholeRecordsAndRefusesFoldersMissingFilesAndPartialRecords) {
+  test::TempFolder folder;
+  auto bytes = test::caseFileBytes(
+      {recordBytes(10, "19", 1), recordBytes(20, "29", 2), recordBytes(30, "39", 3)});
+  test::writeFile(folder / "VEXOLITE.DAT", bytes);
+  bytes.resize(154 + 100);
+  test::writeFile(folder / "partial.DAT", bytes);
+  std::filesystem::create_directory(folder / "folder.DAT");
+
   CaseChannel channel;
-  ASSERT_FALSE(channel.open(path).has_value());
+  ASSERT_FALSE(channel.open(folder / "VEXOLITE.DAT").has_value());
   EXPECT_EQ(channel.length(), 3u * 154u);
   RawRecord record{};
   ASSERT_FALSE(channel.read(3, record).has_value());
@@ -30,44 +33,27 @@ TEST(CaseChannel, CountsAndReadsWholeRecords) {
   channel.close();  // closing twice does nothing
   EXPECT_FALSE(channel.isOpen());
   EXPECT_TRUE(channel.read(1, record).has_value());
-}
 
-TEST(CaseChannel, ARecordCutShortIsNotRead) {
-  TempFolder folder;
-  const auto path = folder / "VEXOLITE.DAT";
-  auto bytes = test::caseFileBytes({recordBytes(10, "19", 1), recordBytes(20, "29", 2)});
-  bytes.resize(154 + 100);
-  test::writeFile(path, bytes);
-  CaseChannel channel;
-  ASSERT_FALSE(channel.open(path).has_value());
-  RawRecord record{};
+  ASSERT_FALSE(channel.open(folder / "partial.DAT").has_value());
   EXPECT_FALSE(channel.read(1, record).has_value());
-  const auto reason = channel.read(2, record);
-  ASSERT_TRUE(reason.has_value());
-  EXPECT_NE(reason->find("termina antes"), std::string::npos);
-}
+  const auto cut = channel.read(2, record);
+  ASSERT_TRUE(cut.has_value());
+  EXPECT_NE(cut->find("termina antes"), std::string::npos);
+  channel.close();
 
-TEST(CaseChannel, RefusesFoldersAndMissingFiles) {
-  TempFolder folder;
-  std::filesystem::create_directory(folder / "VEXOLITE.DAT");
-  CaseChannel channel;
-  EXPECT_EQ(channel.open(folder / "VEXOLITE.DAT"), std::optional<std::string>("es una carpeta"));
+  EXPECT_EQ(channel.open(folder / "folder.DAT"), std::optional<std::string>("es una carpeta"));
   EXPECT_TRUE(channel.open(folder / "absent.DAT").has_value());
   EXPECT_FALSE(channel.isOpen());
 }
 
 TEST(CaseFileSearch, LooksInTheWorkingFolderThenBesideTheProgramThenTheDataFolder) {
-  TempFolder work, program, data;
+  test::TempFolder work, program, data;
   const CaseFileSearch search{work.path(), program.path(), data.path()};
   EXPECT_FALSE(locateCaseFile(search).has_value());
-
-  test::writeFile(data / "VEXOLITE.DAT", recordBytes(10, "19", 1));
-  EXPECT_EQ(locateCaseFile(search), data / "VEXOLITE.DAT");
-  test::writeFile(program / "VEXOLITE.DAT", recordBytes(10, "19", 1));
-  EXPECT_EQ(locateCaseFile(search), program / "VEXOLITE.DAT");
-  test::writeFile(work / "VEXOLITE.DAT", recordBytes(10, "19", 1));
-  EXPECT_EQ(locateCaseFile(search), work / "VEXOLITE.DAT");
-
+  for (const test::TempFolder* folder : {&data, &program, &work}) {
+    test::writeFile(*folder / "VEXOLITE.DAT", recordBytes(10, "19", 1));
+    EXPECT_EQ(locateCaseFile(search), *folder / "VEXOLITE.DAT");
+  }
   EXPECT_EQ(searchedFolders(CaseFileSearch{work.path(), {}, data.path()}).size(), 2u);
 }
 

@@ -1,7 +1,12 @@
-// The whole figure: cell steps, anchors, back-to-front order, the schematic last.
+// The figure in the parallel projection: one cube pixel by pixel, then cells in order and the
+// schematic over them.
 #include "drawing/figure_drawing.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
 
 #include "drawing/perspective_cube.h"
 #include "pixel_picture.h"
@@ -9,10 +14,162 @@
 namespace vexolite {
 namespace {
 
-constexpr Rgb kGrey{128, 128, 128};
-constexpr Rgb kLight{192, 192, 192};
+using Picture = std::vector<std::string>;
+
+constexpr CellSteps kHalfZoom{8, 4, 9};
+constexpr CellSteps kZoomOne{16, 8, 18};
 constexpr HelpChoice kHelpOff{};
 constexpr HelpChoice kCase705{false, 0, 1, 705};
+constexpr Rgb kGrey{128, 128, 128};
+constexpr Rgb kLight{192, 192, 192};
+constexpr Rgb kBehind{0, 200, 0};
+
+struct Shades {
+  Rgb top, left, right;
+  bool operator==(const Shades&) const = default;
+};
+constexpr Shades kNeutral{kWhite, kGrey, kLight};
+// Each piece's top (its full colour), left and right face.
+constexpr Shades kPalette[7] = {
+    {{0, 0, 255}, {80, 80, 255}, {112, 112, 255}},
+    {{0, 255, 0}, {150, 255, 150}, {210, 255, 210}},
+    {{0, 255, 255}, {150, 255, 255}, {210, 255, 255}},
+    {{255, 0, 0}, {255, 80, 80}, {255, 112, 112}},
+    {{255, 0, 255}, {255, 80, 255}, {255, 112, 255}},
+    {{255, 255, 0}, {255, 255, 150}, {255, 255, 210}},
+    {{80, 80, 80}, {112, 112, 112}, {144, 144, 144}},
+};
+
+constexpr int kX = 20;
+constexpr int kY = 30;
+
+// A cube at zoom 0.5 anchored at (3, 7): the picture covers X-1..X+17, Y-5..Y+14, the worked
+// rows X..X+16, Y-4..Y+13 with a blank pixel around them.
+Picture smallCube(const RasterSurface& surface, std::initializer_list<Ink> legend) {
+  return pixelPicture(surface, 2, 2, 19, 20, legend);
+}
+Picture framed(Picture rows) {
+  for (std::string& row : rows)
+    row = "." + row + ".";
+  rows.insert(rows.begin(), std::string(19, '.'));
+  rows.push_back(rows.front());
+  return rows;
+}
+
+// Faces left (L), right (R), top (T), black edges (#). Halves of the half-slope edges go up, so
+// each fill meets its edges with no white pixel between and none of it outside them.
+const Picture kShadedHalfZoom{
+    ".......###.......", ".....##TTT##.....", "...##TTTTTTT##...", ".##TTTTTTTTTTT##.",
+    "##TTTTTTTTTTTTT##", "#L##TTTTTTTTT##R#", "#LLL##TTTTT##RRR#", "#LLLLL##T##RRRRR#",
+    "#LLLLLLL#RRRRRRR#", "#LLLLLLL#RRRRRRR#", "#LLLLLLL#RRRRRRR#", "#LLLLLLL#RRRRRRR#",
+    "#LLLLLLL#RRRRRRR#", "##LLLLLL#RRRRRR##", "..##LLLL#RRRR##..", "....##LL#RR##....",
+    "......#####......", "........#........",
+};
+// The ghost: every second line of each face and every second column of the top, with the
+// same edges, all in one colour.
+const Picture kFaintHalfZoom{
+    ".......####......", ".....##.#.##.....", "...##.#.#.#.##...", ".##.#.#.#.#.#.##.",
+    "###.#.#.#.#.#.###", "#.###.#.#.#.#####", "##..###.#.####..#", "#.##..######..###",
+    "##..##..###.##..#", "#.##..###.##..###", "##..##..##..##..#", "#.##..###.##..###",
+    "##..##..##..##..#", "####..###.##..###", "..####..##..###..", "....#####.###....",
+    "......#####......", "........#........",
+};
+
+// At zoom 0.5 a cube anchored at (3, 7), at zoom 1 one anchored at (X, Y) = (20, 30), each
+// drawn over a colour that shows which pixels it leaves alone.
+struct Drawn {
+  RasterSurface small{24, 24}, large{80, 80};
+  Drawn(decltype(&DIBUJAPERPIC) draw, int piece, const HelpChoice& help) {
+    paintAll(small, kBehind);
+    paintAll(large, kBehind);
+    draw(small, CubeAnchor{3, 7}, kHalfZoom, piece, help);
+    draw(large, CubeAnchor{kX, kY}, kZoomOne, piece, help);
+  }
+};
+
+TEST(ShadedCube, IsTheWorkedPictureAtHalfZoomAndItsOutlineAtZoomOneInTheRightShades) {
+  for (int piece = 1; piece <= 7; ++piece) {
+    struct Case {
+      HelpChoice help;
+      bool highlighted;
+    };
+    const int other = piece % 7 + 1;
+    for (const Case& c : {Case{kCase705, true}, Case{{true, other, 11, 705}, true},
+                          Case{{true, piece, 11, 12}, true}, Case{{true, piece, 3000, 1}, true},
+                          Case{{true, piece, 10, 12}, false}, Case{{false, piece, 11, 12}, false},
+                          Case{{true, other, 11, 12}, false}, Case{{true, 0, 11, 12}, false},
+                          Case{{false, 0, 1, 704}, false}, Case{kHelpOff, false}}) {
+      SCOPED_TRACE(::testing::Message() << "piece " << piece << " help " << c.help.helpWithPiece
+                                        << " chosen " << c.help.chosenPiece << " solutions "
+                                        << c.help.solutionCount << " case " << c.help.caseNumber);
+      const Shades f = c.highlighted ? kPalette[piece - 1] : kNeutral;
+      const Drawn drawn(DIBUJAPERPIC, piece, c.help);
+      EXPECT_EQ(
+          smallCube(drawn.small,
+                    {{kBehind, '.'}, {f.top, 'T'}, {f.left, 'L'}, {f.right, 'R'}, {kBlack, '#'}}),
+          framed(kShadedHalfZoom));
+      EXPECT_EQ(drawn.small.colour(), kBlack);
+
+      const RasterSurface& s = drawn.large;
+      EXPECT_EQ(inkedBox(s, kBehind), (Box{kX, kY - 8, kX + 32, kY + 26}));
+      EXPECT_EQ((Shades{s.pixel(kX + 16, kY), s.pixel(kX + 8, kY + 12), s.pixel(kX + 24, kY + 12)}),
+                f);
+      // Corner B; the vertical edges L-L', R-R', F-F' whole; the top face runs from below B to
+      // above F on column X+16 and from X+2 to X+30 along Y.
+      EXPECT_EQ(s.pixel(kX + 16, kY - 8), kBlack);
+      for (int y = kY; y <= kY + 18; ++y) {
+        EXPECT_EQ(s.pixel(kX, y), kBlack) << y;
+        EXPECT_EQ(s.pixel(kX + 32, y), kBlack) << y;
+        EXPECT_EQ(s.pixel(kX + 16, y + 8), kBlack) << y;
+      }
+      for (int y = kY - 7; y <= kY + 7; ++y)
+        EXPECT_EQ(s.pixel(kX + 16, y), f.top) << y;
+      for (int x = kX; x <= kX + 32; ++x)
+        EXPECT_EQ(s.pixel(x, kY), (x <= kX + 1 || x >= kX + 31) ? kBlack : f.top) << x;
+    }
+  }
+}
+
+TEST(FaintCube, IsTheWorkedHatchingInOneColourAndLeavesThePixelsBetweenItsLinesAlone) {
+  struct Case {
+    int piece;
+    HelpChoice help;
+    Rgb ink;
+  };
+  std::vector<Case> cases = {{4, kHelpOff, kBlack},
+                             {4, {true, 4, 11, 12}, kPalette[3].top},
+                             {4, {true, 4, 10, 12}, kBlack}};
+  for (int piece = 1; piece <= 7; ++piece)
+    cases.push_back({piece, kCase705, kPalette[piece - 1].top});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "piece " << c.piece << " case " << c.help.caseNumber);
+    const Drawn drawn(DIBUJAPERTENUPIC, c.piece, c.help);
+    EXPECT_EQ(smallCube(drawn.small, {{c.ink, '#'}, {kBehind, '.'}}), framed(kFaintHalfZoom));
+    EXPECT_EQ(countPixels(drawn.small, c.ink) + countPixels(drawn.small, kBehind), 24 * 24);
+    EXPECT_EQ(drawn.small.colour(), c.ink);
+
+    // Zoom 1: the first column of each side, where line n starts n rows down, shows lines 0, 2,
+    // ..., 16; rows 0..1 of the left column and row 0 of the right one lie on the upper edges.
+    const RasterSurface& s = drawn.large;
+    EXPECT_EQ(inkedBox(s, kBehind), (Box{kX, kY - 8, kX + 32, kY + 26}));
+    EXPECT_EQ(countPixels(s, c.ink) + countPixels(s, kBehind), 80 * 80);
+    for (int n = 2; n <= 17; ++n)
+      EXPECT_EQ(s.pixel(kX + 1, kY + n), n % 2 ? kBehind : c.ink) << n;
+    for (int n = 1; n <= 16; ++n)
+      EXPECT_EQ(s.pixel(kX + 17, kY + 8 + n), n % 2 ? kBehind : c.ink) << n;
+    // The top's left half: column X+2+2m reaches m up and m down from Y; its right half: column
+    // X+18+2m reaches up[m] up and 7-m down. The columns between stay open along Y.
+    const int up[8] = {6, 5, 4, 3, 2, 1, 0, 0};
+    for (int m = 0; m <= 8; ++m) {
+      for (int y = kY - m; y <= kY + m; ++y)
+        EXPECT_EQ(s.pixel(kX + 2 + 2 * m, y), c.ink) << m << ", " << y;
+      for (int y = kY - up[m % 8]; m < 8 && y < kY + 8 - m; ++y)
+        EXPECT_EQ(s.pixel(kX + 18 + 2 * m, y), c.ink) << m << ", " << y;
+    }
+    for (int x = kX + 3; x <= kX + 29; x += 2)
+      EXPECT_EQ(s.pixel(x, kY), kBehind) << x;
+  }
+}
 
 TEST(CellSteps, FollowTheZoomRoundedToWholePixels) {
   struct Expected {
@@ -22,9 +179,7 @@ TEST(CellSteps, FollowTheZoomRoundedToWholePixels) {
   for (const Expected& e : {Expected{0.5, 8, 4, 9}, Expected{1, 16, 8, 18},
                             Expected{1.5, 24, 12, 27}, Expected{2, 32, 16, 36}}) {
     const CellSteps steps = cellStepsFor(e.zoom);
-    EXPECT_EQ(steps.dx, e.dx) << e.zoom;
-    EXPECT_EQ(steps.dy, e.dy) << e.zoom;
-    EXPECT_EQ(steps.h, e.h) << e.zoom;
+    EXPECT_EQ((std::array{steps.dx, steps.dy, steps.h}), (std::array{e.dx, e.dy, e.h})) << e.zoom;
   }
 }
 
@@ -34,10 +189,11 @@ struct Scene {
   RasterSurface picture4{143, 115};
 
   Scene() { figure.CubeSide = 4; }
-  void place(int i, int j, int k, int cube, int piece, int state) {
+  Scene& place(int i, int j, int k, int cube, int piece, int state = kCubeShown) {
     figure.CellMatrix(i, j, k) = static_cast<std::int16_t>(cube);
     figure.CubeletTable[cube][kPieceColumn] = static_cast<std::int16_t>(piece);
     figure.CubeletTable[cube][kStateColumn] = static_cast<std::int16_t>(state);
+    return *this;
   }
   std::optional<ImpossibleCell> draw(const Projection& projection, const HelpChoice& help,
                                      const SchematicPlan& plan = SchematicPlan{}) {
@@ -45,97 +201,52 @@ struct Scene {
   }
 };
 
-TEST(DrawFigure, ASingleCubeLaidOutFromItsOriginStartsAtPixelOneOne) {
-  // One cube in cell (1, 1, 1) at zoom 1, with the origin (1, 11) that puts its drawing at
-  // (1, 1): anchor (1 - 16 + 16, 11 - 18 + 8 + 8) = (1, 9), 33 pixels wide and 35 high.
-  Scene scene;
-  scene.place(1, 1, 1, 1, 3, kCubeShown);
-  EXPECT_FALSE(scene.draw(Projection{1, 1, 11}, kHelpOff).has_value());
-  EXPECT_EQ(inkedBox(scene.picture1), (InkedBox{false, 1, 1, 33, 35}));
-
-  RasterSurface alone(640, 480);
-  DIBUJAPERPIC(alone, CubeAnchor{1, 9}, CellSteps{16, 8, 18}, 3, kHelpOff);
-  EXPECT_EQ(scene.picture1, alone);
-
-  // At zoom 0.5 the origin (1, 6) gives anchor (1, 6 - 9 + 4 + 4) = (1, 5): 17 by 18 pixels.
+TEST(DrawFigure, ClearsPicture1AndDrawsACubeByItsStateAtItsCellsAnchor) {
+  // Zoom 1, origin (1, 11): cell (1, 1, 1) is anchored at (1 - 16 + 16, 11 - 18 + 8 + 8).
+  for (int state : {int{kCubeShown}, int{kCubeHidden}, 3}) {
+    Scene scene;
+    scene.picture1.plot(300, 300);
+    scene.picture4.plot(5, 5);
+    scene.place(1, 1, 1, 1, 3, state);
+    EXPECT_FALSE(scene.draw(Projection{1, 1, 11}, kHelpOff).has_value());
+    RasterSurface expected(640, 480);
+    if (state == kCubeShown) DIBUJAPERPIC(expected, CubeAnchor{1, 9}, kZoomOne, 3, kHelpOff);
+    if (state == kCubeHidden) DIBUJAPERTENUPIC(expected, CubeAnchor{1, 9}, kZoomOne, 3, kHelpOff);
+    EXPECT_EQ(scene.picture1, expected) << "state " << state;
+    EXPECT_EQ(inkedBox(scene.picture1), (state == 3 ? kNothing : Box{1, 1, 33, 35}));
+    EXPECT_EQ(scene.picture4.pixel(5, 5), kBlack);
+  }
+  // Zoom 0.5, origin (1, 6): anchor (1, 6 - 9 + 4 + 4) = (1, 5), 17 by 18 pixels.
   Scene small;
-  small.place(1, 1, 1, 1, 3, kCubeShown);
-  small.draw(Projection{0.5, 1, 6}, kHelpOff);
-  EXPECT_EQ(inkedBox(small.picture1), (InkedBox{false, 1, 1, 17, 18}));
-}
-
-TEST(DrawFigure, ClearsPicture1ButNotPicture4) {
-  Scene scene;
-  scene.picture1.plot(300, 300);
-  scene.picture4.plot(5, 5);
-  scene.draw(Projection{1, 1, 11}, kHelpOff);
-  EXPECT_TRUE(inkedBox(scene.picture1).empty);
-  EXPECT_EQ(scene.picture4.pixel(5, 5), kBlack);
-}
-
-// Two cubes in case 705 at zoom 1: cube 1 of piece 1 (blue), cube 2 of piece 4 (red). Returns
-// the colour at a pixel where both are drawn.
-Rgb overlap(int i2, int j2, int k2, int x, int y) {
-  Scene scene;
-  scene.place(1, 1, 1, 1, 1, kCubeShown);
-  scene.place(i2, j2, k2, 2, 4, kCubeShown);
-  scene.draw(Projection{1, 100, 100}, kCase705);
-  return scene.picture1.pixel(x, y);
+  small.place(1, 1, 1, 1, 3).draw(Projection{0.5, 1, 6}, kHelpOff);
+  EXPECT_EQ(inkedBox(small.picture1), (Box{1, 1, 17, 18}));
 }
 
 TEST(DrawFigure, LaterCellsPaintOverEarlierOnesLayerRowColumn) {
-  // Cell (1, 1, 1) is anchored at (100, 98) and gets cube 1 (blue) in every case below.
-  constexpr int kX = 100;
-  constexpr int kY = 98;
-  constexpr Rgb kBlueTop{0, 0, 255};
-  constexpr Rgb kRedTop{255, 0, 0};
-  constexpr Rgb kRedLeft{255, 80, 80};
-  // A layer up: the upper cube's left face hangs over the lower cube's top face.
-  EXPECT_EQ(overlap(2, 1, 1, kX + 8, kY), kRedLeft);
-  // One row on (anchor 16 left, 8 down): its top face covers the lower cube's left face.
-  EXPECT_EQ(overlap(1, 2, 1, kX + 8, kY + 9), kRedTop);
-  // One column on (anchor 16 right, 8 down): its top face covers the right face.
-  EXPECT_EQ(overlap(1, 1, 2, kX + 24, kY + 9), kRedTop);
-
-  // The same pixels with the blue cube in the later cell: the later cell wins again.
-  Scene up;
-  up.place(1, 1, 1, 2, 4, kCubeShown);
-  up.place(2, 1, 1, 1, 1, kCubeShown);
-  up.draw(Projection{1, 100, 100}, kCase705);
-  EXPECT_EQ(up.picture1.pixel(kX + 8, kY), (Rgb{80, 80, 255}));
-  Scene row;
-  row.place(1, 1, 1, 2, 4, kCubeShown);
-  row.place(1, 2, 1, 1, 1, kCubeShown);
-  row.draw(Projection{1, 100, 100}, kCase705);
-  EXPECT_EQ(row.picture1.pixel(kX + 8, kY + 9), kBlueTop);
-  // Without the later cube, those pixels belong to the earlier one.
-  Scene lone;
-  lone.place(1, 1, 1, 1, 1, kCubeShown);
-  lone.draw(Projection{1, 100, 100}, kCase705);
-  EXPECT_EQ(lone.picture1.pixel(kX + 8, kY), kBlueTop);
-  EXPECT_EQ(lone.picture1.pixel(kX + 8, kY + 9), (Rgb{80, 80, 255}));
-  EXPECT_EQ(lone.picture1.pixel(kX + 24, kY + 9), (Rgb{112, 112, 255}));
-}
-
-TEST(DrawFigure, HiddenCubesAreGhostsAndOtherStatesAreNotDrawn) {
-  Scene hidden;
-  hidden.place(1, 1, 1, 1, 3, kCubeHidden);
-  hidden.draw(Projection{1, 100, 100}, kHelpOff);
-  RasterSurface ghost(640, 480);
-  DIBUJAPERTENUPIC(ghost, CubeAnchor{100, 98}, CellSteps{16, 8, 18}, 3, kHelpOff);
-  EXPECT_EQ(hidden.picture1, ghost);
-
-  Scene odd;
-  odd.place(1, 1, 1, 1, 3, 3);
-  EXPECT_FALSE(odd.draw(Projection{1, 100, 100}, kHelpOff).has_value());
-  EXPECT_TRUE(inkedBox(odd.picture1).empty);
+  // Cell (1, 1, 1) is anchored at (100, 98). A layer up, the later cube's left face hangs over
+  // the top face; a row on (16 left, 8 down) or a column on (16 right, 8 down), its top face
+  // covers the left or right face. Either piece in the later cell wins.
+  struct Overlap {
+    int i, j, k, x, y;
+    bool leftFace;
+  };
+  const int pieces[2] = {1, 4};
+  for (const Overlap& o :
+       {Overlap{2, 1, 1, 108, 98, true}, {1, 2, 1, 108, 107, false}, {1, 1, 2, 124, 107, false}}) {
+    for (int later = 0; later < 2; ++later) {
+      Scene scene;
+      scene.place(1, 1, 1, 1, pieces[1 - later]).place(o.i, o.j, o.k, 2, pieces[later]);
+      scene.draw(Projection{1, 100, 100}, kCase705);
+      EXPECT_EQ(scene.picture1.pixel(o.x, o.y),
+                o.leftFace ? kPalette[pieces[later] - 1].left : kPalette[pieces[later] - 1].top)
+          << o.i << o.j << o.k << " later piece " << pieces[later];
+    }
+  }
 }
 
 TEST(DrawFigure, StopsAtACubeInStateZeroAndDrawsNothingAfterIt) {
   Scene scene;
-  scene.place(1, 1, 1, 1, 1, kCubeShown);
-  scene.place(1, 1, 2, 2, 1, 0);
-  scene.place(2, 1, 1, 3, 1, kCubeShown);
+  scene.place(1, 1, 1, 1, 1).place(1, 1, 2, 2, 1, 0).place(2, 1, 1, 3, 1);
   scene.figure.CubeletTable[1][kSquareXColumn] = 77;
   SchematicPlan plan;
   plan.rows[1] = std::string{'\1', '\2', '\3'};
@@ -144,56 +255,32 @@ TEST(DrawFigure, StopsAtACubeInStateZeroAndDrawsNothingAfterIt) {
   const std::optional<ImpossibleCell> impossible =
       scene.draw(Projection{1, 100, 100}, kHelpOff, plan);
   ASSERT_TRUE(impossible.has_value());
-  EXPECT_EQ(impossible->i, 1);
-  EXPECT_EQ(impossible->j, 1);
-  EXPECT_EQ(impossible->k, 2);
-  EXPECT_EQ(impossible->cube, 2);
-
-  // Only cube 1 was drawn; no schematic, no positions recorded.
+  EXPECT_EQ((std::array{impossible->i, impossible->j, impossible->k, impossible->cube}),
+            (std::array{1, 1, 2, 2}));
+  // Only cube 1 drawn; no schematic, no positions recorded.
   RasterSurface first(640, 480);
-  DIBUJAPERPIC(first, CubeAnchor{100, 98}, CellSteps{16, 8, 18}, 1, kHelpOff);
+  DIBUJAPERPIC(first, CubeAnchor{100, 98}, kZoomOne, 1, kHelpOff);
   EXPECT_EQ(scene.picture1, first);
-  EXPECT_TRUE(inkedBox(scene.picture4).empty);
+  EXPECT_EQ(inkedBox(scene.picture4), kNothing);
   EXPECT_EQ(scene.figure.CubeletTable[1][kSquareXColumn], 77);
 }
 
 TEST(DrawFigure, TheSchematicLiesOverTheFigureInTheCorner) {
-  // A cube anchored at (620, 460) at zoom 1 reaches into the corner where the one-cell
-  // schematic's square (632..637, 472..477) is drawn: its left face is 255, 80, 80 there.
+  // A cube anchored at (620, 460) covers the corner where the one-cell schematic's square
+  // (632..637, 472..477) and mark (141, 110) go: its left face holds (630..634, 472..474).
   Scene scene;
-  scene.place(1, 1, 1, 1, 4, kCubeShown);
+  scene.place(1, 1, 1, 1, 4);
   SchematicPlan plan;
   plan.rows[1] = std::string{'\1'};
   plan.rowCount = 1;
-  const HelpChoice red{true, 4, 11, 12};
-  scene.draw(Projection{1, 620, 462}, red, plan);
+  scene.draw(Projection{1, 620, 462}, HelpChoice{true, 4, 11, 12}, plan);
 
   EXPECT_EQ(scene.figure.CubeletTable[1][kSquareXColumn], 632);
   EXPECT_EQ(scene.figure.CubeletTable[1][kSquareYColumn], 472);
-  EXPECT_EQ(scene.picture1.pixel(630, 474), (Rgb{255, 80, 80}));
-  for (int x = 632; x <= 637; ++x) {
-    for (int y = 472; y <= 477; ++y) {
-      const bool border = x == 632 || x == 637 || y == 472 || y == 477;
-      EXPECT_EQ(scene.picture1.pixel(x, y), (border ? kGrey : Rgb{255, 0, 0})) << x << ", " << y;
-    }
-  }
-  EXPECT_EQ(scene.picture4.pixel(141, 110), kBlack);
-}
-
-TEST(DrawFigure, AFigureOfHiddenCubesIsAllGhostsWithEmptySquares) {
-  Scene scene;
-  scene.place(1, 1, 1, 1, 2, kCubeHidden);
-  scene.place(1, 1, 2, 2, 5, kCubeHidden);
-  SchematicPlan plan;
-  plan.rows[1] = std::string{'\1', '\2'};
-  plan.rowCount = 1;
-  scene.draw(Projection{1, 100, 100}, kHelpOff, plan);
-  // Only black lines and the light grey squares: nothing shaded.
-  EXPECT_EQ(countPixels(scene.picture1, kGrey), 0);
-  EXPECT_EQ(countPixels(scene.picture1, kLight), 2 * 36);
-  EXPECT_EQ(countPixels(scene.picture1, kBlack) + countPixels(scene.picture1, kLight) +
-                countPixels(scene.picture1, kWhite),
-            640 * 480);
+  EXPECT_EQ(scene.picture1.pixel(630, 474), kPalette[3].left);
+  EXPECT_EQ(scene.picture1.pixel(632, 472), kGrey);
+  EXPECT_EQ(scene.picture1.pixel(634, 474), kPalette[3].top);
+  EXPECT_EQ(inkedBox(scene.picture4), (Box{141, 110, 142, 111}));
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
-// The schematic's placement: squares aligned on the bottom right, positions kept per cube.
+// The schematic: its 6 x 6 squares and 2 x 2 marks, aligned on the bottom right, positions kept.
 #include "drawing/schematic.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "drawing/schematic_glyphs.h"
 #include "pixel_picture.h"
 
 namespace vexolite {
@@ -15,8 +18,10 @@ using Picture = std::vector<std::string>;
 
 constexpr Rgb kGrey{128, 128, 128};
 constexpr Rgb kLight{192, 192, 192};
-constexpr char kGap = static_cast<char>(179);
+constexpr Rgb kBehind{0, 200, 0};  // painted first: a glyph must cover every pixel it owns
 constexpr HelpChoice kHelpOff{};
+constexpr HelpChoice kHelpRed{true, 4, 11, 12};  // help with piece 4 (rojo), 11 solutions
+constexpr HelpChoice kCase705{false, 0, 1, 705};
 
 std::string codes(std::initializer_list<int> cells) {
   std::string row;
@@ -24,11 +29,6 @@ std::string codes(std::initializer_list<int> cells) {
     row += static_cast<char>(code);
   return row;
 }
-
-struct Surfaces {
-  RasterSurface picture1{640, 480};
-  RasterSurface picture4{143, 115};
-};
 
 CubeletRows allShown() {
   CubeletRows cubelets{};
@@ -39,161 +39,164 @@ CubeletRows allShown() {
   return cubelets;
 }
 
-// Three layers of three rows and three columns, each layer followed by its gap.
-SchematicPlan threeLayers() {
+std::pair<int, int> squareOf(const CubeletRows& cubelets, int cube) {
+  return {cubelets[cube][kSquareXColumn], cubelets[cube][kSquareYColumn]};
+}
+
+TEST(Glyphs, SquareBorderAndInsideAndMarkTakeTheColoursOfEachMode) {
+  struct Case {
+    const char* name;
+    bool filled;
+    int state, piece;
+    HelpChoice help;
+    Rgb border, inside, mark;
+  };
+  std::vector<Case> cases = {
+      {"filled", true, 0, 4, kHelpOff, kGrey, kGrey, kBlack},
+      {"filled chosen", true, 0, 4, kHelpRed, kGrey, {255, 0, 0}, kBlack},
+      {"filled other piece", true, 0, 3, kHelpRed, kGrey, kGrey, kBlack},
+      {"filled 10 solutions", true, 0, 4, {true, 4, 10, 12}, kGrey, kGrey, kBlack},
+      {"empty cell", false, 0, 0, kHelpOff, kLight, kWhite, kLight},
+      {"empty cell 705", false, 0, 0, kCase705, kLight, kWhite, kLight},
+      {"hidden", false, 2, 4, kHelpOff, kLight, kLight, kLight},
+      {"hidden chosen", false, 2, 4, kHelpRed, kLight, {255, 112, 112}, kLight},
+  };
+  // Case 705: each piece's full colour inside shown cubes, its tint inside hidden ones.
+  const Rgb full[7] = {{0, 0, 255},   {0, 255, 0},   {0, 255, 255}, {255, 0, 0},
+                       {255, 0, 255}, {255, 255, 0}, {80, 80, 80}};
+  const Rgb tint[7] = {{112, 112, 255}, {150, 255, 150}, {150, 255, 255}, {255, 112, 112},
+                       {255, 112, 255}, {255, 255, 150}, {144, 144, 144}};
+  for (int p = 1; p <= 7; ++p) {
+    cases.push_back({"filled 705", true, 0, p, kCase705, kGrey, full[p - 1], kBlack});
+    cases.push_back({"hidden 705", false, 2, p, kCase705, kLight, tint[p - 1], kLight});
+  }
+
+  // The glyph at (3, 2) on Picture1 and (1, 1) on Picture4.
+  constexpr GlyphCorner kAt{3, 2, 1, 1};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.name << ", piece " << c.piece);
+    RasterSurface picture1(12, 10), picture4(4, 4);
+    paintAll(picture1, kBehind);
+    paintAll(picture4, kBehind);
+    if (c.filled) {
+      CUBITOLLENOPIC(picture1, picture4, kAt, c.piece, c.help);
+    } else {
+      CUBITOVACIOPIC(picture1, picture4, kAt, c.state, c.piece, c.help);
+    }
+    for (int y = 0; y < 10; ++y) {
+      for (int x = 0; x < 12; ++x) {
+        const bool in = x >= 3 && x <= 8 && y >= 2 && y <= 7;
+        const bool edge = x == 3 || x == 8 || y == 2 || y == 7;
+        EXPECT_EQ(picture1.pixel(x, y), in ? (edge ? c.border : c.inside) : kBehind)
+            << x << "," << y;
+        if (x < 4 && y < 4) {
+          const bool mark = (x == 1 || x == 2) && (y == 1 || y == 2);
+          EXPECT_EQ(picture4.pixel(x, y), mark ? c.mark : kBehind) << "mark " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+TEST(Glyphs, AGlyphPartlyOffTheSurfaceDrawsWhatFallsOnIt) {
+  RasterSurface picture1(4, 4);
+  RasterSurface picture4(2, 2);
+  CUBITOLLENOPIC(picture1, picture4, GlyphCorner{-2, -3, -1, 1}, 1, kHelpOff);
+  EXPECT_EQ(pixelPicture(picture1, 0, 0, 4, 4, {{kGrey, '#'}}),
+            (Picture{"####", "####", "####", "...."}));
+  EXPECT_EQ(pixelPicture(picture4, 0, 0, 2, 2, {{kBlack, '#'}}), (Picture{"..", "#."}));
+}
+
+TEST(Schematic, ThreeRowsOfTwelveStartAt555By458AndLeaveTheGapColumnsBlank) {
+  // Three layers of three rows and three columns, each layer followed by its gap.
   SchematicPlan plan;
   plan.rows[1] = codes({1, 2, 3, 179, 10, 11, 12, 179, 19, 20, 21, 179});
   plan.rows[2] = codes({4, 5, 6, 179, 13, 14, 15, 179, 22, 23, 24, 179});
   plan.rows[3] = codes({7, 8, 9, 179, 16, 17, 18, 179, 25, 26, 27, 179});
   plan.rowCount = 3;
-  return plan;
-}
-
-TEST(Schematic, ThreeRowsOfTwelveStartAt555By458AndLeaveTheGapColumnsBlank) {
-  Surfaces s;
+  RasterSurface picture1(640, 480), picture4(143, 115);
   CubeletRows cubelets = allShown();
-  DIBUJAESQ(s.picture1, s.picture4, threeLayers(), cubelets, kHelpOff);
+  DIBUJAESQ(picture1, picture4, plan, cubelets, kHelpOff);
 
-  EXPECT_EQ(cubelets[1][kSquareXColumn], 555);
-  EXPECT_EQ(cubelets[1][kSquareYColumn], 458);
-  EXPECT_EQ(cubelets[21][kSquareXColumn], 625);  // position 11 of row 1
-  EXPECT_EQ(cubelets[21][kSquareYColumn], 458);
-  EXPECT_EQ(cubelets[13][kSquareXColumn], 583);  // position 5 of row 2
-  EXPECT_EQ(cubelets[13][kSquareYColumn], 465);
-  EXPECT_EQ(cubelets[27][kSquareXColumn], 625);
-  EXPECT_EQ(cubelets[27][kSquareYColumn], 472);
+  EXPECT_EQ(squareOf(cubelets, 1), std::pair(555, 458));
+  EXPECT_EQ(squareOf(cubelets, 21), std::pair(625, 458));  // position 11 of row 1
+  EXPECT_EQ(squareOf(cubelets, 13), std::pair(583, 465));  // position 5 of row 2
+  EXPECT_EQ(squareOf(cubelets, 27), std::pair(625, 472));
 
-  // Every square a grey 6 x 6 block; the last drawn square of a row ends at pixel 630, the
-  // last row at 477; the gaps at positions 4 and 8 (and 12) are blank.
-  EXPECT_EQ(inkedBox(s.picture1), (InkedBox{false, 555, 458, 630, 477}));
-  EXPECT_EQ(countPixels(s.picture1, kGrey), 27 * 36);
+  // Grey 6 x 6 squares at a pitch of 7 to pixel 630, 477; the gaps at positions 4, 8, 12 blank.
+  EXPECT_EQ(inkedBox(picture1), (Box{555, 458, 630, 477}));
+  EXPECT_EQ(countPixels(picture1, kGrey), 27 * 36);
   for (int y = 458; y <= 477; ++y) {
-    for (int x : {575, 576, 581, 582, 603, 604, 609, 610}) {
-      EXPECT_EQ(s.picture1.pixel(x, y), kWhite) << x << ", " << y;
-    }
+    for (int x : {575, 576, 581, 582, 603, 604, 609, 610})
+      EXPECT_EQ(picture1.pixel(x, y), kWhite) << x << ", " << y;
   }
-  EXPECT_EQ(pixelPicture(s.picture1, 554, 457, 16, 9, {{kGrey, '#'}}),
+  EXPECT_EQ(pixelPicture(picture1, 554, 457, 16, 9, {{kGrey, '#'}}),
             (Picture{"................", ".######.######.#", ".######.######.#", ".######.######.#",
                      ".######.######.#", ".######.######.#", ".######.######.#", "................",
                      ".######.######.#"}));
-
   // The small copy: black 2 x 2 marks at a pitch of 3 from (108, 104).
-  EXPECT_EQ(inkedBox(s.picture4), (InkedBox{false, 108, 104, 139, 111}));
-  EXPECT_EQ(countPixels(s.picture4, kBlack), 27 * 4);
-  EXPECT_EQ(pixelPicture(s.picture4, 107, 103, 14, 4, {{kBlack, '#'}}),
+  EXPECT_EQ(inkedBox(picture4), (Box{108, 104, 139, 111}));
+  EXPECT_EQ(countPixels(picture4, kBlack), 27 * 4);
+  EXPECT_EQ(pixelPicture(picture4, 107, 103, 14, 4, {{kBlack, '#'}}),
             (Picture{"..............", ".##.##.##....#", ".##.##.##....#", ".............."}));
 }
 
 TEST(Schematic, APlanWithoutRowsDrawsNothingAndKeepsTheRecordedPositions) {
-  for (const std::string& firstRow : {std::string(), codes({1, 2, 179})}) {
-    Surfaces s;
-    CubeletRows cubelets = allShown();
-    cubelets[1][kSquareXColumn] = 11;
-    cubelets[1][kSquareYColumn] = 22;
-    cubelets[0][kSquareXColumn] = 33;
-    const CubeletRows before = cubelets;
-    SchematicPlan plan;
-    plan.rows[1] = firstRow;  // ignored: there are no rows to draw
-    plan.rowCount = 0;
-    DIBUJAESQ(s.picture1, s.picture4, plan, cubelets, kHelpOff);
-    EXPECT_EQ(cubelets, before);
-    EXPECT_TRUE(inkedBox(s.picture1).empty);
-    EXPECT_TRUE(inkedBox(s.picture4).empty);
-  }
+  RasterSurface picture1(640, 480), picture4(143, 115);
+  CubeletRows cubelets = allShown();
+  cubelets[1][kSquareXColumn] = 11;
+  cubelets[0][kSquareXColumn] = 33;
+  const CubeletRows before = cubelets;
+  SchematicPlan plan;
+  plan.rows[1] = codes({1, 2, 179});  // ignored: the plan has no rows
+  DIBUJAESQ(picture1, picture4, plan, cubelets, kHelpOff);
+  EXPECT_EQ(cubelets, before);
+  EXPECT_EQ(inkedBox(picture1), kNothing);
+  EXPECT_EQ(inkedBox(picture4), kNothing);
 }
 
 TEST(Schematic, EmptyCellsHiddenCubesAndOtherStatesTakeTheirOwnGlyphs) {
-  // Two rows of four: layer one two cells wide, then its gap, then one cell of layer two.
+  // Two rows of four: layer one two cells wide, its gap, one cell of layer two.
   SchematicPlan plan;
   plan.rows[1] = codes({1, 0, 179, 2});
   plan.rows[2] = codes({0, 3, 179, 4});
   plan.rowCount = 2;
   CubeletRows cubelets{};
-  cubelets[1][kPieceColumn] = 4;
-  cubelets[1][kStateColumn] = kCubeShown;
-  cubelets[2][kPieceColumn] = 4;
-  cubelets[2][kStateColumn] = kCubeHidden;
-  cubelets[3][kPieceColumn] = 1;
-  cubelets[3][kStateColumn] = kCubeHidden;
-  cubelets[4][kPieceColumn] = 2;
-  cubelets[4][kStateColumn] = 3;  // no state of the model: recorded, not drawn
-  Surfaces s;
-  DIBUJAESQ(s.picture1, s.picture4, plan, cubelets, HelpChoice{true, 4, 11, 12});
+  // Cube, piece, state; state 3 means nothing: the cube is placed but not drawn.
+  for (const auto& [c, piece, state] : {std::array{1, 4, int{kCubeShown}},
+                                        {2, 4, int{kCubeHidden}},
+                                        {3, 1, int{kCubeHidden}},
+                                        {4, 2, 3}}) {
+    cubelets[c][kPieceColumn] = static_cast<std::int16_t>(piece);
+    cubelets[c][kStateColumn] = static_cast<std::int16_t>(state);
+  }
+  RasterSurface picture1(640, 480), picture4(143, 115);
+  DIBUJAESQ(picture1, picture4, plan, cubelets, kHelpRed);
 
-  // Origin 639 - 7 * 4 = 611, 479 - 7 * 2 = 465.
-  auto at = [&](int c) {
-    return std::pair{int{cubelets[c][kSquareXColumn]}, int{cubelets[c][kSquareYColumn]}};
-  };
-  EXPECT_EQ(at(1), std::pair(611, 465));
-  EXPECT_EQ(at(2), std::pair(632, 465));
-  EXPECT_EQ(at(3), std::pair(618, 472));
-  EXPECT_EQ(at(4), std::pair(632, 472));
-  EXPECT_EQ(at(0), std::pair(611, 472));  // the last empty cell visited
+  // Origin 639 - 7 * 4 = 611, 479 - 7 * 2 = 465; cube 0 keeps the last empty cell visited.
+  EXPECT_EQ(squareOf(cubelets, 1), std::pair(611, 465));
+  EXPECT_EQ(squareOf(cubelets, 2), std::pair(632, 465));
+  EXPECT_EQ(squareOf(cubelets, 3), std::pair(618, 472));
+  EXPECT_EQ(squareOf(cubelets, 4), std::pair(632, 472));
+  EXPECT_EQ(squareOf(cubelets, 0), std::pair(611, 472));
 
-  // g grey, r red (piece 4's full colour), t piece 4's tint, l light grey.
-  const std::string blank = std::string(29, '.');
-  const std::string gap = "........";  // pixel 624, the gap column 625..630 and pixel 631
-  const Picture expected{
-      blank,
-      ".gggggg.llllll" + gap + "llllll.",
-      ".grrrrg.l....l" + gap + "lttttl.",
-      ".grrrrg.l....l" + gap + "lttttl.",
-      ".grrrrg.l....l" + gap + "lttttl.",
-      ".grrrrg.l....l" + gap + "lttttl.",
-      ".gggggg.llllll" + gap + "llllll.",
-      blank,
-      ".llllll.llllll" + gap + ".......",
-      ".l....l.llllll" + gap + ".......",
-      ".l....l.llllll" + gap + ".......",
-      ".l....l.llllll" + gap + ".......",
-      ".l....l.llllll" + gap + ".......",
-      ".llllll.llllll" + gap + ".......",
-      blank,
-  };
-  EXPECT_EQ(pixelPicture(s.picture1, 610, 464, 29, 15,
-                         {{kGrey, 'g'}, {{255, 0, 0}, 'r'}, {{255, 112, 112}, 't'}, {kLight, 'l'}}),
-            expected);
-  EXPECT_EQ(inkedBox(s.picture1), (InkedBox{false, 611, 465, 637, 477}));
-
+  // g grey, r red (piece 4's full colour), t piece 4's tint, l light grey; 625..630 the gap.
+  const std::string blank(29, '.');
+  const std::string gap(8, '.');
+  EXPECT_EQ(
+      pixelPicture(picture1, 610, 464, 29, 15,
+                   {{kGrey, 'g'}, {{255, 0, 0}, 'r'}, {{255, 112, 112}, 't'}, {kLight, 'l'}}),
+      (Picture{blank, ".gggggg.llllll" + gap + "llllll.", ".grrrrg.l....l" + gap + "lttttl.",
+               ".grrrrg.l....l" + gap + "lttttl.", ".grrrrg.l....l" + gap + "lttttl.",
+               ".grrrrg.l....l" + gap + "lttttl.", ".gggggg.llllll" + gap + "llllll.", blank,
+               ".llllll.llllll" + gap + ".......", ".l....l.llllll" + gap + ".......",
+               ".l....l.llllll" + gap + ".......", ".l....l.llllll" + gap + ".......",
+               ".l....l.llllll" + gap + ".......", ".llllll.llllll" + gap + ".......", blank}));
+  EXPECT_EQ(inkedBox(picture1), (Box{611, 465, 637, 477}));
   // On Picture4 from 144 - 3 * 4 = 132, 113 - 3 * 2 = 107: no colour, only black and grey.
-  EXPECT_EQ(pixelPicture(s.picture4, 131, 106, 12, 7, {{kBlack, '#'}, {kLight, 'l'}}),
+  EXPECT_EQ(pixelPicture(picture4, 131, 106, 12, 7, {{kBlack, '#'}, {kLight, 'l'}}),
             (Picture{"............", ".##.ll....ll", ".##.ll....ll", "............", ".ll.ll......",
                      ".ll.ll......", "............"}));
-}
-
-TEST(Schematic, ASingleCellSitsInTheBottomRightCornerOfBothSurfaces) {
-  SchematicPlan plan;
-  plan.rows[1] = codes({5});
-  plan.rowCount = 1;
-  CubeletRows cubelets = allShown();
-  Surfaces s;
-  DIBUJAESQ(s.picture1, s.picture4, plan, cubelets, kHelpOff);
-  EXPECT_EQ(inkedBox(s.picture1), (InkedBox{false, 632, 472, 637, 477}));
-  EXPECT_EQ(inkedBox(s.picture4), (InkedBox{false, 141, 110, 142, 111}));
-}
-
-TEST(Schematic, HidingACubeRedrawsItsSquareInPlaceAndMovesNoPosition) {
-  CubeletRows cubelets = allShown();
-  Surfaces shown;
-  DIBUJAESQ(shown.picture1, shown.picture4, threeLayers(), cubelets, kHelpOff);
-  const CubeletRows positions = cubelets;
-
-  cubelets[14][kStateColumn] = kCubeHidden;
-  Surfaces hidden = shown;
-  DIBUJAESQ(hidden.picture1, hidden.picture4, threeLayers(), cubelets, kHelpOff);
-  cubelets[14][kStateColumn] = kCubeShown;
-  EXPECT_EQ(cubelets, positions);
-
-  // Cube 14 is at (590, 465): its square is now light grey, nothing else changed.
-  for (int y = 0; y < 480; ++y) {
-    for (int x = 0; x < 640; ++x) {
-      const bool inSquare = x >= 590 && x <= 595 && y >= 465 && y <= 470;
-      ASSERT_EQ(hidden.picture1.pixel(x, y), inSquare ? kLight : shown.picture1.pixel(x, y))
-          << x << ", " << y;
-    }
-  }
-  EXPECT_EQ(hidden.picture4.pixel(123, 107), kLight);
-  EXPECT_EQ(countPixels(hidden.picture4, kBlack), 26 * 4);
 }
 
 }  // namespace

@@ -1,210 +1,234 @@
-// Extents, size captions and the nine mirror indicators, by hand-worked figures and an oracle.
+// Extents, size captions and the nine mirror indicators, also across turns: worked figures, oracle.
 #include "geometry/symmetry.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <set>
+#include <string>
+#include <vector>
 
-#include "random_figures.h"
+#include "geometry/quarter_turns.h"
 
 namespace vexolite {
 namespace {
 
-using testing::BoxCoords;
-using testing::Extents;
 using Mirrors = std::array<bool, 9>;
+using Coords = std::array<int, 3>;  // first, second, third index: Z, Y, X
 
-constexpr Mirrors kAllMirrors = {true, true, true, true, true, true, true, true, true};
-constexpr Mirrors kNoMirrors{};
+constexpr Mirrors kAll = {true, true, true, true, true, true, true, true, true};
 
-void fillBox(CellGrid& cells, BoxCoords low, BoxCoords high, std::int16_t cube = 1) {
-  for (int i = low[0]; i <= high[0]; ++i) {
-    for (int j = low[1]; j <= high[1]; ++j) {
-      for (int k = low[2]; k <= high[2]; ++k)
-        cells(i, j, k) = cube;
+// The nine mirrors in indicator order X, Y, Z, XY/, XY\, XZ/, XZ\, YZ/, YZ\, as maps of a box
+// with extents e: coordinate a of the image is coordinate from[a] of the cell, reversed along
+// e[a] where flip[a]. A diagonal mirror only fits a box whose two mixed extents are equal.
+struct Mirror {
+  Coords from;
+  std::array<bool, 3> flip;
+};
+constexpr Mirror kMirrors[9] = {
+    {{0, 1, 2}, {false, false, true}},  {{0, 1, 2}, {false, true, false}},
+    {{0, 1, 2}, {true, false, false}},  {{0, 2, 1}, {false, true, true}},
+    {{0, 2, 1}, {false, false, false}}, {{2, 1, 0}, {false, false, false}},
+    {{2, 1, 0}, {true, false, true}},   {{1, 0, 2}, {false, false, false}},
+    {{1, 0, 2}, {true, true, false}},
+};
+Coords image(const Mirror& m, const Coords& p, const Coords& e) {
+  Coords q;
+  for (int a = 0; a < 3; ++a)
+    q[a] = m.flip[a] ? e[a] + 1 - p[m.from[a]] : p[m.from[a]];
+  return q;
+}
+bool fits(const Mirror& m, const Coords& e) {
+  return e[0] == e[m.from[0]] && e[1] == e[m.from[1]] && e[2] == e[m.from[2]];
+}
+
+int pick(std::mt19937& rng, int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(rng);
+}
+
+// A random shape in a box of at most 5 a side (some with two or three equal sides), half of the
+// time closed under a random choice of mirrors, at a random place in the drawing cube, with
+// random cube numbers; every cell outside the drawing cube holds a cube, to be ignored.
+CellGrid randomShape(std::mt19937& rng, int cubeSide) {
+  const int largest = std::min(5, cubeSide);
+  Coords box = {pick(rng, 1, largest), pick(rng, 1, largest), pick(rng, 1, largest)};
+  const int equal = pick(rng, 0, 3);
+  if (equal == 1 || equal == 3) box[1] = box[2];
+  if (equal >= 2) box[0] = box[2];
+  std::set<Coords> shape;
+  std::bernoulli_distribution occupied(std::uniform_real_distribution<double>(0.1, 0.9)(rng));
+  for (int z = 1; z <= box[0]; ++z) {
+    for (int y = 1; y <= box[1]; ++y) {
+      for (int x = 1; x <= box[2]; ++x) {
+        if (occupied(rng)) shape.insert({z, y, x});
+      }
     }
   }
-}
-
-TEST(SizeCaption, ExtentRightAlignedInTwoCharacters) {
-  EXPECT_EQ(sizeCaption('X', 3), "X: 3");
-  EXPECT_EQ(sizeCaption('X', 12), "X:12");
-  EXPECT_EQ(sizeCaption('Y', 10), "Y:10");
-  EXPECT_EQ(sizeCaption('Z', 0), "Z: 0");
-  EXPECT_EQ(sizeCaption('Z', 16), "Z:16");
-}
-
-TEST(Symmetry, SolidBlockOfThreeHasEveryMirror) {
-  CellGrid cells;
-  fillBox(cells, {2, 5, 3}, {4, 7, 5});
-  const SymmetryReport report = findSymmetries(cells, 8);
-  EXPECT_EQ(sizeCaption('X', report.extentX), "X: 3");
-  EXPECT_EQ(sizeCaption('Y', report.extentY), "Y: 3");
-  EXPECT_EQ(sizeCaption('Z', report.extentZ), "Z: 3");
-  EXPECT_EQ(report.mirrors, kAllMirrors);
-}
-
-TEST(Symmetry, LongFlatFigureHasNoDiagonalMirror) {
-  // 2 high (Z), 3 deep (Y), 9 long (X).
-  CellGrid cells;
-  fillBox(cells, {3, 4, 5}, {4, 6, 13});
-  SymmetryReport report = findSymmetries(cells, 16);
-  EXPECT_EQ(report.extentX, 9);
-  EXPECT_EQ(report.extentY, 3);
-  EXPECT_EQ(report.extentZ, 2);
-  EXPECT_EQ(report.mirrors, (Mirrors{true, true, true, false, false, false, false, false, false}));
-
-  // Without the two cubes at both ends of its lowest first row, it is its own image across X
-  // only.
-  cells(3, 4, 5) = 0;
-  cells(3, 4, 13) = 0;
-  report = findSymmetries(cells, 16);
-  EXPECT_EQ(report.extentX, 9);
-  EXPECT_EQ(report.mirrors,
-            (Mirrors{true, false, false, false, false, false, false, false, false}));
-
-  // One corner cube fewer still: no mirror at all.
-  cells(4, 6, 13) = 0;
-  report = findSymmetries(cells, 16);
-  EXPECT_EQ(report.mirrors, kNoMirrors);
-}
-
-TEST(Symmetry, EqualExtentsWithoutMirror) {
-  CellGrid cells;
-  cells(3, 3, 3) = 4;
-  cells(3, 4, 5) = 9;
-  cells(5, 5, 3) = 20;
-  const SymmetryReport report = findSymmetries(cells, 8);
-  EXPECT_EQ(report.extentX, 3);
-  EXPECT_EQ(report.extentY, 3);
-  EXPECT_EQ(report.extentZ, 3);
-  EXPECT_EQ(report.mirrors, kNoMirrors);
-}
-
-TEST(Symmetry, ExtentsOfTenAndMore) {
-  CellGrid cells;
-  fillBox(cells, {1, 3, 7}, {1, 12, 7});
-  SymmetryReport report = findSymmetries(cells, 16);
-  EXPECT_EQ(sizeCaption('Y', report.extentY), "Y:10");
-  EXPECT_EQ(sizeCaption('X', report.extentX), "X: 1");
-  EXPECT_EQ(sizeCaption('Z', report.extentZ), "Z: 1");
-  // A rod along Y: every mirror that keeps Y's extent, and the X/Z diagonals of a 1 x 1 section.
-  EXPECT_EQ(report.mirrors, (Mirrors{true, true, true, false, false, true, true, false, false}));
-
-  // Corner to corner of the largest drawing cube.
-  cells.clear();
-  cells(1, 1, 1) = 1;
-  cells(16, 16, 16) = 2;
-  report = findSymmetries(cells, 16);
-  EXPECT_EQ(report.extentX, 16);
-  EXPECT_EQ(report.extentY, 16);
-  EXPECT_EQ(report.extentZ, 16);
-  EXPECT_EQ(sizeCaption('Z', report.extentZ), "Z:16");
-  // The two cubes lie on the main diagonal: the exchanges hold, the axis mirrors do not.
-  EXPECT_EQ(report.mirrors, (Mirrors{false, false, false, false, true, true, false, true, false}));
-}
-
-TEST(Symmetry, EmptyFigureHasZeroExtentsAndEveryMirror) {
-  for (int side : testing::kCubeSides) {
-    const CellGrid cells;
-    const SymmetryReport report = findSymmetries(cells, side);
-    EXPECT_EQ(report.extentX, 0);
-    EXPECT_EQ(report.extentY, 0);
-    EXPECT_EQ(report.extentZ, 0);
-    EXPECT_EQ(sizeCaption('X', report.extentX), "X: 0");
-    EXPECT_EQ(report.mirrors, kAllMirrors);
+  if (pick(rng, 0, 1) == 1) {
+    std::vector<Mirror> chosen;
+    for (const Mirror& m : kMirrors) {
+      if (fits(m, box) && pick(rng, 0, 1) == 1) chosen.push_back(m);
+    }
+    for (std::size_t before = 0; before != shape.size();) {
+      before = shape.size();
+      for (const Coords& p : std::set<Coords>(shape)) {
+        for (const Mirror& m : chosen)
+          shape.insert(image(m, p, box));
+      }
+    }
   }
+  CellGrid grid;
+  for (int i = 0; i <= kGridBound; ++i) {
+    for (int j = 0; j <= kGridBound; ++j) {
+      for (int k = 0; k <= kGridBound; ++k) {
+        if (std::max({i, j, k}) > cubeSide || std::min({i, j, k}) < 1) grid(i, j, k) = 27;
+      }
+    }
+  }
+  const Coords offset = {pick(rng, 0, cubeSide - box[0]), pick(rng, 0, cubeSide - box[1]),
+                         pick(rng, 0, cubeSide - box[2])};
+  for (const auto& [z, y, x] : shape) {
+    grid(z + offset[0], y + offset[1], x + offset[2]) = static_cast<std::int16_t>(pick(rng, 1, 27));
+  }
+  return grid;
 }
 
-TEST(Symmetry, OnlyOccupancyCountsNotTheCubeNumber) {
-  // Cubes 5 and 17 in mirror cells across X, with a gap between them.
-  CellGrid cells;
-  cells(2, 2, 2) = 5;
-  cells(2, 2, 4) = 17;
-  const SymmetryReport report = findSymmetries(cells, 4);
-  EXPECT_EQ(report.extentX, 3);
-  EXPECT_EQ(report.extentY, 1);
-  EXPECT_EQ(report.extentZ, 1);
-  EXPECT_EQ(report.mirrors, (Mirrors{true, true, true, false, false, false, false, true, true}));
-}
-
-TEST(Symmetry, CellsOutsideTheDrawingCubeAreIgnored) {
-  CellGrid cells;
-  cells(4, 4, 4) = 1;
-  cells(0, 2, 2) = 3;
-  cells(5, 1, 1) = 7;
-  cells(2, 2, 16) = 9;
-  const SymmetryReport report = findSymmetries(cells, 4);
-  EXPECT_EQ(report.extentX, 1);
-  EXPECT_EQ(report.extentY, 1);
-  EXPECT_EQ(report.extentZ, 1);
-  EXPECT_EQ(report.mirrors, kAllMirrors);
-}
-
-struct OracleAnswer {
-  Extents extents{};  // Z, Y, X
-  Mirrors mirrors{};
-};
-
-// The occupied cells as a set relative to their bounding box; a mirror holds when it maps the
-// box onto itself and the set onto itself.
-OracleAnswer oracle(const CellGrid& cells, int cubeSide) {
-  std::set<BoxCoords> occupied;
-  BoxCoords low = {kGridBound + 1, kGridBound + 1, kGridBound + 1}, high = {0, 0, 0};
+// The occupied cells as a set relative to their bounding box; a mirror holds when it fits the
+// box and maps the set onto itself.
+std::pair<Coords, Mirrors> oracle(const CellGrid& cells, int cubeSide) {
+  std::set<Coords> occupied;
+  Coords low = {99, 99, 99}, high = {0, 0, 0};
   for (int i = 1; i <= cubeSide; ++i) {
     for (int j = 1; j <= cubeSide; ++j) {
       for (int k = 1; k <= cubeSide; ++k) {
         if (cells(i, j, k) <= 0) continue;
         occupied.insert({i, j, k});
-        const BoxCoords p = {i, j, k};
-        for (int axis = 0; axis < 3; ++axis) {
-          low[axis] = std::min(low[axis], p[axis]);
-          high[axis] = std::max(high[axis], p[axis]);
-        }
+        low = {std::min(low[0], i), std::min(low[1], j), std::min(low[2], k)};
+        high = {std::max(high[0], i), std::max(high[1], j), std::max(high[2], k)};
       }
     }
   }
-  OracleAnswer answer;
-  if (occupied.empty()) {
-    answer.mirrors = kAllMirrors;
-    return answer;
-  }
-  std::set<BoxCoords> shape;
-  for (const BoxCoords& p : occupied) {
+  if (occupied.empty()) return {Coords{}, kAll};
+  const Coords extents = {high[0] - low[0] + 1, high[1] - low[1] + 1, high[2] - low[2] + 1};
+  std::set<Coords> shape;
+  for (const Coords& p : occupied)
     shape.insert({p[0] - low[0] + 1, p[1] - low[1] + 1, p[2] - low[2] + 1});
+  Mirrors mirrors{};
+  for (int n = 0; n < 9; ++n) {
+    std::set<Coords> mirrored;
+    for (const Coords& p : shape)
+      mirrored.insert(image(kMirrors[n], p, extents));
+    mirrors[n] = fits(kMirrors[n], extents) && mirrored == shape;
   }
-  for (int axis = 0; axis < 3; ++axis)
-    answer.extents[axis] = high[axis] - low[axis] + 1;
-  for (int mirror = 0; mirror < 9; ++mirror) {
-    if (!testing::mirrorFitsBox(mirror, answer.extents)) continue;
-    std::set<BoxCoords> image;
-    for (const BoxCoords& p : shape)
-      image.insert(testing::mirrorCell(mirror, p, answer.extents));
-    answer.mirrors[mirror] = image == shape;
-  }
-  return answer;
+  return {extents, mirrors};
 }
 
-TEST(Symmetry, RandomShapesAgreeWithSetOracle) {
+TEST(Symmetry, WorkedFiguresGiveTheirCaptionsAndMirrors) {
+  struct Figure {
+    const char* name;
+    int cubeSide;
+    std::vector<int> boxes;  // low and high corner of each filled box
+    std::string captions, mirrors;
+  };
+  const Figure figures[] = {
+      {"block of three", 8, {2, 5, 3, 4, 7, 5}, "X: 3 Y: 3 Z: 3", "111111111"},
+      {"2 x 3 x 9", 16, {3, 4, 5, 4, 6, 13}, "X: 9 Y: 3 Z: 2", "111000000"},
+      {"2 x 3 x 9 less the two ends of its first row",
+       16,
+       {4, 4, 5, 4, 6, 13, 3, 5, 5, 3, 6, 13, 3, 4, 6, 3, 4, 12},
+       "X: 9 Y: 3 Z: 2",
+       "100000000"},
+      {"equal extents",
+       8,
+       {3, 3, 3, 3, 3, 3, 3, 4, 5, 3, 4, 5, 5, 5, 3, 5, 5, 3},
+       "X: 3 Y: 3 Z: 3",
+       "000000000"},
+      {"rod along Y", 16, {1, 3, 7, 1, 12, 7}, "X: 1 Y:10 Z: 1", "111001100"},
+      {"corner to corner",
+       16,
+       {1, 1, 1, 1, 1, 1, 16, 16, 16, 16, 16, 16},
+       "X:16 Y:16 Z:16",
+       "000011010"},
+      {"empty grid", 16, {}, "X: 0 Y: 0 Z: 0", "111111111"},
+  };
+  for (const Figure& f : figures) {
+    CellGrid cells;
+    for (std::size_t b = 0; b < f.boxes.size(); b += 6) {
+      for (int i = f.boxes[b]; i <= f.boxes[b + 3]; ++i) {
+        for (int j = f.boxes[b + 1]; j <= f.boxes[b + 4]; ++j) {
+          for (int k = f.boxes[b + 2]; k <= f.boxes[b + 5]; ++k)
+            cells(i, j, k) = 1;
+        }
+      }
+    }
+    const SymmetryReport r = findSymmetries(cells, f.cubeSide);
+    std::string mirrors;
+    for (bool held : r.mirrors)
+      mirrors += held ? '1' : '0';
+    EXPECT_EQ(sizeCaption('X', r.extentX) + " " + sizeCaption('Y', r.extentY) + " " +
+                  sizeCaption('Z', r.extentZ),
+              f.captions)
+        << f.name;
+    EXPECT_EQ(mirrors, f.mirrors) << f.name;
+  }
+}
+
+TEST(Symmetry, RandomShapesAgreeWithTheReflectionOracle) {
   std::mt19937 rng(424242);
   std::array<int, 9> held{}, missed{};
   for (int run = 0; run < 6000; ++run) {
-    const int side = testing::kCubeSides[run % testing::kCubeSides.size()];
-    const CellGrid cells = testing::randomShape(rng, side);
-    const OracleAnswer expected = oracle(cells, side);
+    const int side = 4 << (run % 3);
+    const CellGrid cells = randomShape(rng, side);
+    const auto [extents, mirrors] = oracle(cells, side);
     const SymmetryReport report = findSymmetries(cells, side);
-    ASSERT_EQ(report.extentZ, expected.extents[0]) << "run " << run;
-    ASSERT_EQ(report.extentY, expected.extents[1]) << "run " << run;
-    ASSERT_EQ(report.extentX, expected.extents[2]) << "run " << run;
-    ASSERT_EQ(report.mirrors, expected.mirrors) << "run " << run;
-    for (int mirror = 0; mirror < 9; ++mirror)
-      ++(report.mirrors[mirror] ? held : missed)[mirror];
+    ASSERT_EQ((Coords{report.extentZ, report.extentY, report.extentX}), extents) << "run " << run;
+    ASSERT_EQ(report.mirrors, mirrors) << "run " << run;
+    for (int n = 0; n < 9; ++n)
+      ++(report.mirrors[n] ? held : missed)[n];
   }
-  for (int mirror = 0; mirror < 9; ++mirror) {
-    EXPECT_GT(held[mirror], 100) << "indicator " << mirror + 1;
-    EXPECT_GT(missed[mirror], 100) << "indicator " << mirror + 1;
+  for (int n = 0; n < 9; ++n) {
+    EXPECT_GT(held[n], 100) << "indicator " << n + 1;
+    EXPECT_GT(missed[n], 100) << "indicator " << n + 1;
+  }
+}
+
+TEST(TurnedSymmetry, TurnsExchangeExtentsAndIndicatorsOfTheTurnedAxes) {
+  // Extent n (X, Y, Z) and indicator n after the turn are extent and indicator source[n]
+  // before it. Up takes X to Z and Z to reversed X: the X and Z mirrors exchange, the XZ
+  // diagonals exchange, and the XY and YZ diagonals trade places; Left does so for X and Y.
+  struct TurnCase {
+    Turn turn;
+    std::array<int, 3> axis;
+    std::array<int, 9> indicator;
+  };
+  const TurnCase cases[] = {
+      {Turn::Up, {2, 1, 0}, {2, 1, 0, 7, 8, 6, 5, 4, 3}},
+      {Turn::Down, {2, 1, 0}, {2, 1, 0, 8, 7, 6, 5, 3, 4}},
+      {Turn::Left, {1, 0, 2}, {1, 0, 2, 4, 3, 8, 7, 5, 6}},
+      {Turn::Right, {1, 0, 2}, {1, 0, 2, 4, 3, 7, 8, 6, 5}},
+  };
+  const auto extents = [](const SymmetryReport& r) {
+    return std::array{r.extentX, r.extentY, r.extentZ};
+  };
+  std::mt19937 rng(8080);
+  for (int run = 0; run < 1500; ++run) {
+    const int side = 4 << (run % 3);
+    const CellGrid figure = randomShape(rng, side);
+    const SymmetryReport before = findSymmetries(figure, side);
+    for (const TurnCase& c : cases) {
+      CellGrid cells = figure;
+      turnCells(cells, side, c.turn);
+      const SymmetryReport after = findSymmetries(cells, side);
+      for (std::size_t n = 0; n < 3; ++n)
+        EXPECT_EQ(extents(after)[n], extents(before)[static_cast<std::size_t>(c.axis[n])]) << n;
+      for (std::size_t n = 0; n < 9; ++n) {
+        EXPECT_EQ(after.mirrors[n], before.mirrors[static_cast<std::size_t>(c.indicator[n])])
+            << "turn " << static_cast<int>(c.turn) << " indicator " << n + 1;
+      }
+    }
+    if (::testing::Test::HasFailure()) FAIL() << "run " << run;
   }
 }
 

@@ -2,15 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QTextEdit>
 
-#include "export/case_image.h"
-#include "export_window.h"
 #include "platform/qt/qt_export_platform.h"
-#include "platform/qt/surface_view.h"
 #include "support/file_size_limit.h"
 #include "support/pixel_model.h"
+#include "test_window.h"
 
 namespace vexolite::test {
 namespace {
@@ -18,12 +15,10 @@ namespace {
 const std::string kCube = figureDigits({"111/222/333", "444/555/666", "777/777/777"});
 
 // Case 123 with 240 solutions: the names carry the blank of a case without decimal digit.
-std::vector<std::vector<std::uint8_t>> case123() {
+Records case123() {
   return {recordBytes(1230, kCube, 240)};
 }
-
-constexpr char kByCase[] = "caso123 .BMP";
-constexpr char kBySolutions[] = "S00240-123 .bmp";
+const std::vector<std::string> kBothNames{"S00240-123 .bmp", "caso123 .BMP"};
 
 Rgb rgbAt(const QImage& image, int x, int y) {
   const QRgb p = image.pixel(x, y);
@@ -39,49 +34,51 @@ RasterSurface caption(const std::string& text) {
   return surface;
 }
 
-TEST(CaseImageFiles, TwoNamesOneContentA24BitBitmapOf143By115) {
-  ExportWindow window(case123());
-  window.startAndDraw();
-  EXPECT_TRUE(window.click(Control::Command13).empty());
-  ASSERT_EQ(window.written(), (std::vector<std::string>{kBySolutions, kByCase}));
-
-  const std::vector<std::uint8_t> bytes = fileBytes(window.work() / kByCase);
-  EXPECT_EQ(fileBytes(window.work() / kBySolutions), bytes);
+TEST(CaseImageFiles, TwoNamesOneContentA24BitBitmapOf143By115OnceACaseIsDrawn) {
+  TestWindow window(case123());
+  ASSERT_EQ(window.start().size(), 1u);
+  // Before any case is drawn the button says so and writes nothing.
+  const std::vector<SeenBox> early = window.clickAnswering(Control::Command13);
+  ASSERT_EQ(early.size(), 1u);
+  EXPECT_EQ(early[0].icon, QMessageBox::Warning);
+  EXPECT_TRUE(early[0].text.contains("pulsar enter")) << early[0].text.toStdString();
+  EXPECT_TRUE(window.written().empty());
+  ASSERT_TRUE(window.pressAnswering(Qt::Key_Return).empty());
+  std::vector<std::uint8_t> first;
+  for (int click = 0; click < 2; ++click) {
+    EXPECT_TRUE(window.clickAnswering(Control::Command13).empty());
+    ASSERT_EQ(window.written(), kBothNames);
+    const std::vector<std::uint8_t> bytes = fileBytes(window.work() / kBothNames[1]);
+    EXPECT_EQ(fileBytes(window.work() / kBothNames[0]), bytes);
+    if (click == 1) {
+      EXPECT_EQ(bytes, first);
+    }
+    first = bytes;
+  }
   // 14-byte file header, 40-byte info header, then 115 rows of 143 pixels at 3 bytes, each
-  // row padded from 429 to 432 bytes.
-  ASSERT_EQ(bytes.size(), 54u + 115u * 432u);
-  EXPECT_EQ(bytes[0], 'B');
-  EXPECT_EQ(bytes[1], 'M');
-  EXPECT_EQ(u32At(bytes, 2), bytes.size());
-  EXPECT_EQ(u32At(bytes, 10), 54u);
-  EXPECT_EQ(u32At(bytes, 14), 40u);
-  EXPECT_EQ(u32At(bytes, 18), 143u);
-  EXPECT_EQ(u32At(bytes, 22), 115u);
-  EXPECT_EQ(u16At(bytes, 26), 1u);
-  EXPECT_EQ(u16At(bytes, 28), 24u);
-  EXPECT_EQ(u32At(bytes, 30), 0u);  // uncompressed
-
-  // A second export of the same case writes the same bytes again, and nothing else.
-  EXPECT_TRUE(window.click(Control::Command13).empty());
-  EXPECT_EQ(fileBytes(window.work() / kByCase), bytes);
-  EXPECT_EQ(fileBytes(window.work() / kBySolutions), bytes);
-  EXPECT_EQ(window.written(), (std::vector<std::string>{kBySolutions, kByCase}));
+  // row padded from 429 to 432 bytes. The headers: "BM", 49734 (0xc246) bytes, reserved,
+  // pixels at 54; info header of 40, 143 x 115, 1 plane, 24 bits, uncompressed.
+  ASSERT_EQ(first.size(), 54u + 115u * 432u);
+  const std::vector<std::uint8_t> header{'B', 'M', 0x46, 0xc2, 0,  0, 0,   0, 0, 0, 54,  0,
+                                         0,   0,   40,   0,    0,  0, 143, 0, 0, 0, 115, 0,
+                                         0,   0,   1,    0,    24, 0, 0,   0, 0, 0};
+  EXPECT_EQ(std::vector<std::uint8_t>(first.begin(), first.begin() + 34), header);
 }
 
 // At zoom 1.5 the block's shaded faces reach under the text stamps and the plan marks: the file
-// holds exactly the AND of the view, the captions Qt renders and the plan, never lighter than
-// the view.
+// holds exactly the AND of the view, the captions Qt renders and the plan inside a black
+// border, never lighter than the view.
 TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder) {
-  ExportWindow window(case123());
+  TestWindow window(case123());
   window.startAndDraw();
   for (int step = 0; step < 2; ++step)
-    ASSERT_TRUE(window.click(Control::Command12).empty());
+    ASSERT_TRUE(window.clickAnswering(Control::Command12).empty());
   ASSERT_EQ(window.text(Control::Text3), "1.5");
   const RasterSurface view = window.viewer().picture(1);
   const RasterSurface plan = window.viewer().picture(4);
-  ASSERT_TRUE(window.click(Control::Command13).empty());
+  ASSERT_TRUE(window.clickAnswering(Control::Command13).empty());
 
-  const QImage image = readImage(window.work() / kByCase);
+  const QImage image = readImage(window.work() / kBothNames[1]);
   ASSERT_EQ(image.size(), QSize(143, 115));
   const RasterSurface caseText = caption("123   ");
   const RasterSurface solutionText = caption("  240");
@@ -89,6 +86,7 @@ TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder
   for (int y = 0; y < 115; ++y) {
     for (int x = 0; x < 143; ++x) {
       Rgb expected = kBlack;
+      const Rgb got = rgbAt(image, x, y);
       if (x < 142 && y < 114) {
         const Rgb under = x >= 1 && y >= 1 ? view.pixel(x, y) : kWhite;
         const Rgb text = andOf(pixelOrWhite(caseText, x - 102, y + 3),
@@ -98,13 +96,9 @@ TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder
         const bool shade = under != kWhite && under != kBlack;
         shadeUnderStamps += shade && x >= 102;  // under the whole white of the text surface
         marksOnShade += shade && mark != kWhite;
-        // The image is never lighter than the view beneath it.
-        const Rgb got = rgbAt(image, x, y);
         EXPECT_TRUE(got.r <= under.r && got.g <= under.g && got.b <= under.b) << x << ", " << y;
       }
-      if (rgbAt(image, x, y) != expected && ++mismatches <= 5) {
-        ADD_FAILURE() << "pixel (" << x << ", " << y << ")";
-      }
+      if (got != expected && ++mismatches <= 5) ADD_FAILURE() << "pixel " << x << ", " << y;
     }
   }
   EXPECT_EQ(mismatches, 0);
@@ -112,33 +106,26 @@ TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder
   EXPECT_GT(marksOnShade, 50);
 }
 
-// The full 3 x 3 x 3 block at zoom 0.5 stays in the upper left; its plan is three layers of
-// three by three marks, 2 x 2 pixels on a pitch of 3, each layer closed by an empty column,
-// the last ending left of x 144 and above y 113 on Picture4, shifted by (1, 1) in the image.
-// Cube 1, hidden by a click on its square, shows its mark in light grey.
+// The full block at zoom 0.5 stays in the upper left; its plan is three layers of three by
+// three 2 x 2 marks on a pitch of 3, each layer closed by an empty column, shifted by (1, 1)
+// from Picture4. Cube 1, hidden by a click on its square, shows its mark in light grey.
 TEST(CaseImagePixels, PlanMarksAtTheirPlacesInTheLowerRightCorner) {
-  ExportWindow window(case123());
+  TestWindow window(case123());
   window.startAndDraw();
   const auto& cube1 = window.viewer().state().CubeletTable[1];
   window.viewer().Picture1_MouseDown(cube1[kSquareXColumn] + 2, cube1[kSquareYColumn] + 2);
   ASSERT_EQ(cube1[kStateColumn], kCubeHidden);
-  ASSERT_TRUE(window.click(Control::Command13).empty());
-  const QImage image = readImage(window.work() / kByCase);
+  ASSERT_TRUE(window.clickAnswering(Control::Command13).empty());
+  const QImage image = readImage(window.work() / kBothNames[1]);
 
   // Columns 106..142, rows 103..114; '#' black, 'g' light grey, '.' white.
   const std::vector<std::string> expected{
-      "....................................#",  // 103
-      "....................................#",  // 104
-      "...gg.##.##....##.##.##....##.##.##.#",  // 105
-      "...gg.##.##....##.##.##....##.##.##.#",  // 106
-      "....................................#",  // 107
-      "...##.##.##....##.##.##....##.##.##.#",  // 108
-      "...##.##.##....##.##.##....##.##.##.#",  // 109
-      "....................................#",  // 110
-      "...##.##.##....##.##.##....##.##.##.#",  // 111
-      "...##.##.##....##.##.##....##.##.##.#",  // 112
-      "....................................#",  // 113
-      "#####################################",  // 114
+      "....................................#", "....................................#",
+      "...gg.##.##....##.##.##....##.##.##.#", "...gg.##.##....##.##.##....##.##.##.#",
+      "....................................#", "...##.##.##....##.##.##....##.##.##.#",
+      "...##.##.##....##.##.##....##.##.##.#", "....................................#",
+      "...##.##.##....##.##.##....##.##.##.#", "...##.##.##....##.##.##....##.##.##.#",
+      "....................................#", "#####################################",
   };
   std::vector<std::string> got;
   for (int y = 103; y <= 114; ++y) {
@@ -153,118 +140,82 @@ TEST(CaseImagePixels, PlanMarksAtTheirPlacesInTheLowerRightCorner) {
 }
 
 // The two labels are stamped on the view beside its top-right corner and shown there until the
-// next redraw; the image does not hold them.
-TEST(CaseImageStamps, LabelsShowOnTheViewUntilTheNextRedraw) {
-  ExportWindow window(case123());
+// next redraw; the caption box keeps the last caption.
+TEST(CaseImagePixels, LabelsShowOnTheViewUntilTheNextRedraw) {
+  TestWindow window(case123());
   window.startAndDraw();
   const RasterSurface before = window.viewer().picture(1);
-  ASSERT_TRUE(window.click(Control::Command13).empty());
-
-  const auto* shownView = static_cast<qt::SurfaceView*>(window.form().widget(Control::Picture1));
-  const QImage shown = shownView->image().convertToFormat(QImage::Format_RGB32);
+  ASSERT_TRUE(window.clickAnswering(Control::Command13).empty());
+  const QImage shown = window.control(Control::Picture1)->grab().toImage();
   const RasterSurface caseLabel = caption(" CASO:   123   ");
   const RasterSurface solutionLabel = caption(" SOLU:   240 ");
-  int stampedPixels = 0;
+  int stamped = 0;
   for (int y = 0; y < 480; ++y) {
     for (int x = 0; x < 640; ++x) {
       const Rgb expected = andOf(andOf(before.pixel(x, y), pixelOrWhite(caseLabel, x - 540, y - 1)),
                                  pixelOrWhite(solutionLabel, x - 540, y - 15));
       ASSERT_EQ(rgbAt(shown, x, y), expected) << x << ", " << y;
-      stampedPixels += expected != before.pixel(x, y);
+      stamped += expected != before.pixel(x, y);
     }
   }
-  EXPECT_GT(stampedPixels, 100);
-  EXPECT_EQ(window.text(Control::RichTextBox1), "  240");  // the last caption stamped
-
-  ASSERT_TRUE(window.press(Qt::Key_Return).empty());
+  EXPECT_GT(stamped, 100);
+  EXPECT_EQ(window.text(Control::RichTextBox1), "  240");
+  ASSERT_TRUE(window.pressAnswering(Qt::Key_Return).empty());
   EXPECT_EQ(window.viewer().picture(1), before);
 }
 
-// The caption font: Courier New at 8.5 point, where Courier New is an alias of a fixed-pitch
-// family; drawn unsmoothed, a caption is pure black on white.
-TEST(CaseImageStamps, CaptionsAreFixedPitchEightAndAHalfPointPureBlack) {
-  qt::QtExportPlatform platform;
-  EXPECT_EQ(platform.captionFont().family(), "Courier New");
-  EXPECT_EQ(platform.captionFont().pointSizeF(), 8.5);
-  EXPECT_TRUE(QFontInfo(platform.captionFont()).fixedPitch());
-  const RasterSurface one = caption("0");
-  const RasterSurface five = caption("00000");
-  int inkOne = 0, inkFive = 0;
-  for (int y = 0; y < 480; ++y) {
-    for (int x = 0; x < 640; ++x) {
-      const Rgb p = five.pixel(x, y);
-      ASSERT_TRUE(p == kWhite || p == kBlack) << x << ", " << y;
-      inkOne += one.pixel(x, y) == kBlack;
-      inkFive += p == kBlack;
-      if (p == kBlack) {
-        EXPECT_LT(y, 14);  // one line of an 8.5 point font at 96 dots per inch
-        EXPECT_GT(y, 0);   // the box's own margin above the line
-      }
-    }
-  }
-  EXPECT_GT(inkOne, 10);
-  EXPECT_EQ(inkFive, 5 * inkOne);  // five equal glyphs on a fixed pitch
-}
-
 TEST(CaseImageFiles, AnUnwritableWorkingFolderIsNamedWithTheReasonOnce) {
-  ExportWindow window(case123(), /*caseFileElsewhere=*/true);
+  TestWindow window(case123(), /*caseFileElsewhere=*/true);
   window.startAndDraw();
   std::filesystem::remove_all(window.work());
 
-  const std::vector<SeenBox> one = window.click(Control::Command13);
+  const std::vector<SeenBox> one = window.clickAnswering(Control::Command13);
   ASSERT_EQ(one.size(), 1u);
   EXPECT_EQ(one[0].icon, QMessageBox::Critical);
   const QString prefix = QString::fromStdString("No se puede escribir el archivo " +
-                                                (window.work() / kByCase).string() +
+                                                (window.work() / kBothNames[1]).string() +
                                                 ": no se puede crear el archivo temporal ");
   EXPECT_TRUE(one[0].text.startsWith(prefix)) << one[0].text.toStdString();
-
-  const std::vector<SeenBox> all = window.click(Control::Command14);
+  const std::vector<SeenBox> all = window.clickAnswering(Control::Command14);
   ASSERT_EQ(all.size(), 1u);
   EXPECT_TRUE(all[0].text.startsWith(prefix)) << all[0].text.toStdString();
   EXPECT_TRUE(all[0].text.endsWith("La generacion de los BMP de todos los casos se detiene aqui."));
-
-  const std::vector<SeenBox> pages = window.click(Control::Command15);
+  const std::vector<SeenBox> pages = window.clickAnswering(Control::Command15);
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_EQ(pages[0].text.toStdString(),
             "No se puede leer la carpeta " + window.work().string() + ": no existe.");
 
   EXPECT_FALSE(std::filesystem::exists(window.work()));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(window.elsewhere()),
-                          std::filesystem::directory_iterator()),
-            1);                                       // the case file alone
-  EXPECT_TRUE(window.press(Qt::Key_Return).empty());  // the window goes on working
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(window.elsewhere()), {}), 1);
+  EXPECT_TRUE(window.pressAnswering(Qt::Key_Return).empty());  // the window goes on working
 }
 
-// The file-size limit stops the write part-way, as a full disk would: the message names the
-// file, and the good image written before stays as it was.
-TEST(CaseImageFiles, AWriteCutShortLeavesTheGoodFile) {
-  ExportWindow window(case123());
+// The file-size limit stops the write part-way, as a full disk would.
+TEST(CaseImageFiles, AWriteCutShortIsNamedAndLeavesTheGoodFile) {
+  TestWindow window(case123());
   window.startAndDraw();
-  ASSERT_TRUE(window.click(Control::Command13).empty());
-  const std::vector<std::uint8_t> good = fileBytes(window.work() / kByCase);
-  ASSERT_TRUE(window.press(Qt::Key_Up).empty());  // the figure turned: another image
-
+  ASSERT_TRUE(window.clickAnswering(Control::Command13).empty());
+  const std::vector<std::uint8_t> good = fileBytes(window.work() / kBothNames[1]);
+  ASSERT_TRUE(window.pressAnswering(Qt::Key_Up).empty());  // the figure turned: another image
   std::vector<SeenBox> boxes;
   {
     const FileSizeLimit limit(20000);
     ASSERT_TRUE(limit.active());
-    boxes = window.click(Control::Command13);
+    boxes = window.clickAnswering(Control::Command13);
   }
-
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_TRUE(boxes[0].text.startsWith(QString::fromStdString("No se puede escribir el archivo " +
-                                                              (window.work() / kByCase).string() +
-                                                              ": no se pudo escribir entero")))
+  EXPECT_TRUE(boxes[0].text.startsWith(QString::fromStdString(
+      "No se puede escribir el archivo " + (window.work() / kBothNames[1]).string() +
+      ": no se pudo escribir entero")))
       << boxes[0].text.toStdString();
-  EXPECT_EQ(fileBytes(window.work() / kByCase), good);
-  EXPECT_EQ(window.written(), (std::vector<std::string>{kBySolutions, kByCase}));
+  EXPECT_EQ(fileBytes(window.work() / kBothNames[1]), good);
+  EXPECT_EQ(window.written(), kBothNames);
 }
 
-// What the caption box receives, in order, with the cursor the window showed at that moment.
+// What the caption box receives, in order, with whether the wait cursor showed at that moment.
 struct CaptionWatch {
-  explicit CaptionWatch(ExportWindow& window) {
-    auto* box = qobject_cast<QTextEdit*>(window.form().widget(Control::RichTextBox1));
+  explicit CaptionWatch(TestWindow& window) {
+    auto* box = qobject_cast<QTextEdit*>(window.control(Control::RichTextBox1));
     EXPECT_NE(box, nullptr);
     QObject::connect(box, &QTextEdit::textChanged, &context, [this, box] {
       captions.push_back(box->toPlainText().toStdString());
@@ -280,13 +231,13 @@ struct CaptionWatch {
 // Record 2 of three shown: the run exports records 3, 1 and 2 under the wait cursor, and ends
 // showing record 2 again.
 TEST(BatchExportThroughTheWindow, RecordsThreeOneTwoUnderTheWaitCursorEndingOnTwo) {
-  ExportWindow window(
-      {recordBytes(10, kCube, 1), recordBytes(20, kCube, 2), recordBytes(30, kCube, 3)});
+  TestWindow window(
+      Records{recordBytes(10, kCube, 1), recordBytes(20, kCube, 2), recordBytes(30, kCube, 3)});
   window.startAndDraw();
-  ASSERT_TRUE(window.press(Qt::Key_PageUp).empty());
+  ASSERT_TRUE(window.pressAnswering(Qt::Key_PageUp).empty());
   ASSERT_EQ(window.text(Control::Label1), " CASO:   002   ");
   CaptionWatch watch(window);
-  EXPECT_TRUE(window.click(Control::Command14).empty());
+  EXPECT_TRUE(window.clickAnswering(Control::Command14).empty());
 
   EXPECT_EQ(watch.captions,
             (std::vector<std::string>{" CASO:   003   ", " SOLU:     3 ", "003   ", "    3",
@@ -299,15 +250,27 @@ TEST(BatchExportThroughTheWindow, RecordsThreeOneTwoUnderTheWaitCursorEndingOnTw
   EXPECT_EQ(window.written(),
             (std::vector<std::string>{"S00001-001 .bmp", "S00002-002 .bmp", "S00003-003 .bmp",
                                       "caso001 .BMP", "caso002 .BMP", "caso003 .BMP"}));
-  for (const char* code : {"001", "002", "003"}) {
-    EXPECT_EQ(fileBytes(window.work() / (std::string("caso") + code + " .BMP")),
-              fileBytes(window.work() / (std::string("S0000") + code[2] + "-" + code + " .bmp")));
+  for (std::string n : {"1", "2", "3"}) {
+    EXPECT_EQ(fileBytes(window.work() / ("caso00" + n + " .BMP")),
+              fileBytes(window.work() / ("S0000" + n + "-00" + n + " .bmp")));
   }
-
   // The single export has no wait cursor of its own.
   CaptionWatch single(window);
-  EXPECT_TRUE(window.click(Control::Command13).empty());
+  EXPECT_TRUE(window.clickAnswering(Control::Command13).empty());
   EXPECT_EQ(single.waiting, std::vector<bool>(4, false));
+}
+
+// A record that cannot be shown ends the batch with the loader's own message; nothing is
+// written for it or after it.
+TEST(BatchExportThroughTheWindow, StopsAtARecordThatCannotBeShown) {
+  TestWindow window(Records{recordBytes(10, kCube, 1), std::vector<std::uint8_t>(154, 0),
+                            recordBytes(30, kCube, 3)});
+  window.startAndDraw();  // record 3, the last
+  const std::vector<SeenBox> boxes = window.clickAnswering(Control::Command14);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(boxes[0].text.startsWith("El registro 2 del archivo")) << boxes[0].text.toStdString();
+  EXPECT_EQ(window.written(), (std::vector<std::string>{"S00001-001 .bmp", "caso001 .BMP"}));
+  EXPECT_EQ(window.text(Control::Label1), " CASO:   001   ");
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ namespace vexolite::test {
 namespace {
 
 int answerersAlive = 0;
-constexpr int kPollMilliseconds = 5;
 
 QMessageBox* openBox() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -23,31 +22,26 @@ QMessageBox* openBox() {
 ModalBoxAnswerer::ModalBoxAnswerer(std::function<void(QMessageBox&)> inspect)
     : inspect_(std::move(inspect)) {
   ++answerersAlive;
-  QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-  timer_.start(kPollMilliseconds);
-}
-
-ModalBoxAnswerer::~ModalBoxAnswerer() {
-  --answerersAlive;
-}
-
-void ModalBoxAnswerer::poll() {
-  QMessageBox* box = openBox();
-  if (box == nullptr || box == current_) return;
-  current_ = box;
-  SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}};
-  for (QAbstractButton* button : box->buttons())
-    seen.buttons << button->text();
-  boxes_.push_back(seen);
-  if (inspect_) inspect_(*box);
-  if (current_ != nullptr && current_->isVisible()) {
-    QAbstractButton* ok = current_->button(QMessageBox::Ok);
-    if (ok != nullptr) {
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    QMessageBox* box = openBox();
+    if (box == nullptr || box == current_) return;
+    current_ = box;
+    boxes_.push_back({box->windowTitle(), box->text(), box->icon(), {}});
+    for (QAbstractButton* button : box->buttons())
+      boxes_.back().buttons << button->text();
+    if (inspect_) inspect_(*box);
+    if (current_ == nullptr || !current_->isVisible()) return;
+    if (QAbstractButton* ok = current_->button(QMessageBox::Ok)) {
       QTest::mouseClick(ok, Qt::LeftButton);
     } else {
       current_->reject();
     }
-  }
+  });
+  timer_.start(5);
+}
+
+ModalBoxAnswerer::~ModalBoxAnswerer() {
+  --answerersAlive;
 }
 
 void guardAgainstUnansweredBoxes() {
@@ -55,8 +49,7 @@ void guardAgainstUnansweredBoxes() {
   QObject::connect(guard, &QTimer::timeout, [] {
     if (answerersAlive > 0) return;
     if (QMessageBox* box = openBox()) {
-      ADD_FAILURE() << "a message box opened that no test answers: \"" << box->text().toStdString()
-                    << "\"";
+      ADD_FAILURE() << "a message box no test answers: \"" << box->text().toStdString() << "\"";
       box->reject();
     }
   });

@@ -3,7 +3,6 @@
 
 #include <QMessageBox>
 #include <QPointer>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -18,22 +17,18 @@ struct SeenBox {
   QStringList buttons;  // the captions of its buttons
 };
 
-// While alive, finds every message box that opens (polling from inside its modal loop), hands
-// it to inspect, then closes it with a mouse click on OK unless inspect closed it already.
-// Operations that open a box therefore return, and a test checks boxes() afterwards: a box
-// that never opened shows up as a missing entry, never as a hang.
+// While alive, polls from inside the modal loop for each box that opens, hands it to inspect,
+// then clicks its OK unless inspect closed it already. A box that never opened shows up as a
+// missing entry in boxes(), never as a hang.
 class ModalBoxAnswerer {
  public:
   explicit ModalBoxAnswerer(std::function<void(QMessageBox&)> inspect = {});
   ~ModalBoxAnswerer();
   ModalBoxAnswerer(const ModalBoxAnswerer&) = delete;
   ModalBoxAnswerer& operator=(const ModalBoxAnswerer&) = delete;
-
   const std::vector<SeenBox>& boxes() const { return boxes_; }
 
  private:
-  void poll();
-
   std::function<void(QMessageBox&)> inspect_;
   std::vector<SeenBox> boxes_;
   QPointer<QMessageBox> current_;

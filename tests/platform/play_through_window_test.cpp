@@ -1,9 +1,7 @@
 // The picture, the schematic clicks, typing and the help options through the real window.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTest>
 
 #include "platform/qt/surface_view.h"
@@ -14,49 +12,43 @@ namespace {
 
 class PlayThroughWindow : public testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(window.start().size(), 1u);
-    ASSERT_TRUE(window.pressAnswering(Qt::Key_Return).empty());
-  }
-  qt::SurfaceView* picture1() {
-    return static_cast<qt::SurfaceView*>(window.control(Control::Picture1));
-  }
-  const ViewerState& state() { return window.form().viewer().state(); }
-  bool enabled(Control c) { return window.control(c)->isEnabled(); }
+  void SetUp() override { window.startAndDraw(); }
+  QWidget* picture1() { return window.control(Control::Picture1); }
+  const ViewerState& state() { return window.viewer().state(); }
   void click(Control c) {
     QWidget* w = window.control(c);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
   }
-  QColor shownPixel(int x, int y) { return picture1()->grab().toImage().pixelColor(x, y); }
+  QImage shown() { return picture1()->grab().toImage(); }
 
   TestWindow window;
 };
 
 TEST_F(PlayThroughWindow, Picture1ShowsTheViewersSurfacePixelForPixel) {
-  const RasterSurface& surface = window.form().viewer().picture(1);
-  const QImage shown = picture1()->grab().toImage();
-  ASSERT_EQ(shown.size(), QSize(640, 480));
+  const RasterSurface& surface = window.viewer().picture(1);
+  const QImage image = shown();
+  ASSERT_EQ(image.size(), QSize(640, 480));
   int differences = 0;
   for (int y = 0; y < 480; ++y) {
     for (int x = 0; x < 640; ++x) {
       const Rgb p = surface.pixel(x, y);
-      differences += shown.pixelColor(x, y) != QColor(p.r, p.g, p.b);
+      differences += image.pixelColor(x, y) != QColor(p.r, p.g, p.b);
     }
   }
   EXPECT_EQ(differences, 0);
-  EXPECT_EQ(shownPixel(0, 0), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
 }
 
 TEST_F(PlayThroughWindow, APressOnASchematicSquareHidesItsCubeAndAPressBesideItDoesNot) {
-  const auto& row = state().CubeletTable[1];
-  const int gx = row[kSquareXColumn], gy = row[kSquareYColumn];
+  const int gx = state().CubeletTable[1][kSquareXColumn],
+            gy = state().CubeletTable[1][kSquareYColumn];
   QTest::mouseClick(picture1(), Qt::LeftButton, {}, QPoint(gx + 6, gy));
   EXPECT_EQ(state().CubeletTable[1][kStateColumn], kCubeShown);
   QTest::mouseClick(picture1(), Qt::RightButton, {}, QPoint(gx + 5, gy + 5));
   EXPECT_EQ(state().CubeletTable[1][kStateColumn], kCubeHidden);
-  EXPECT_EQ(shownPixel(gx + 2, gy + 2), QColor(192, 192, 192));
+  EXPECT_EQ(shown().pixelColor(gx + 2, gy + 2), QColor(192, 192, 192));
   QTest::mouseClick(picture1(), Qt::LeftButton, {}, QPoint(gx, gy));
-  EXPECT_EQ(shownPixel(gx + 2, gy + 2), QColor(128, 128, 128));
+  EXPECT_EQ(shown().pixelColor(gx + 2, gy + 2), QColor(128, 128, 128));
 }
 
 TEST_F(PlayThroughWindow, TypedDigitsFindTheCaseAndOtherCharactersAreTakenOut) {
@@ -74,23 +66,23 @@ TEST_F(PlayThroughWindow, TypedDigitsFindTheCaseAndOtherCharactersAreTakenOut) {
 }
 
 TEST_F(PlayThroughWindow, TheHelpOptionsMoveThroughTheirStates) {
-  EXPECT_FALSE(enabled(Control::Frame1));
+  EXPECT_FALSE(window.control(Control::Frame1)->isEnabled());
   click(Control::Option9);
-  EXPECT_TRUE(enabled(Control::Frame1));
+  EXPECT_TRUE(window.control(Control::Frame1)->isEnabled());
   click(Control::Option8);
-  EXPECT_FALSE(enabled(Control::Frame1));
+  EXPECT_FALSE(window.control(Control::Frame1)->isEnabled());
   EXPECT_TRUE(window.form().isChecked(Control::Option8));
   click(Control::Option9);
   click(Control::Option6);
   EXPECT_TRUE(window.form().isChecked(Control::Option6));
   for (int n = 1; n <= 9; ++n)
-    EXPECT_EQ(enabled(Option(n)), n == 6) << n;
+    EXPECT_EQ(window.control(Option(n))->isEnabled(), n == 6) << n;
   // Case 123.1 has 12 solutions: piece 6 is drawn yellow; the choice cannot be undone.
-  const QImage shown = picture1()->grab().toImage();
+  const QImage image = shown();
   bool yellow = false;
   for (int y = 0; y < 480 && !yellow; ++y) {
     for (int x = 0; x < 640 && !yellow; ++x)
-      yellow = shown.pixelColor(x, y) == QColor(255, 255, 0);
+      yellow = image.pixelColor(x, y) == QColor(255, 255, 0);
   }
   EXPECT_TRUE(yellow);
   click(Control::Option8);

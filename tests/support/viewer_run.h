@@ -22,6 +22,15 @@ struct ViewerRun {
   std::filesystem::path file() const { return work / "VEXOLITE.DAT"; }
   // The surface the window last showed for a picture box.
   const RasterSurface& shown(Control picture) const { return controls.lastPicture.at(picture); }
+  int redraws() const { return controls.picturesShown[FakeControls::index(Control::Picture1)]; }
+  bool enabled(Control c) const { return controls.enabled[FakeControls::index(c)]; }
+  void check(Control c, bool on = true) { controls.checked[FakeControls::index(c)] = on; }
+  bool pictureHas(Rgb colour) const {
+    for (Rgb p : shown(Control::Picture1).pixels()) {
+      if (p == colour) return true;
+    }
+    return false;
+  }
 
   TempFolder work;
   FakeControls controls;

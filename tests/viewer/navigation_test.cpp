@@ -1,97 +1,84 @@
 // Moving through a case file: by solution order, by case number, and by a typed number.
 #include <gtest/gtest.h>
 
-#include "support/case_file_writer.h"
-#include "support/fake_controls.h"
+#include "support/viewer_run.h"
 #include "viewer/key_codes.h"
-#include "viewer/viewer.h"
 
 namespace vexolite {
 namespace {
 
-using test::FakeControls;
 using test::recordBytes;
-using test::TempFolder;
 
 // Records in order of solutions, as the catalogue stores them: case numbers with a decimal
 // digit, gaps (2 .. 5, 8 .. 11, 13 .. 703 are missing), the last case, 705, and case 7, whose
 // number is the record count.
-const std::vector<std::vector<std::uint8_t>> kRecords = {
-    recordBytes(70, "19", 1),     // record 1: case 7
-    recordBytes(10, "29", 2),     // record 2: case 1
-    recordBytes(123, "39", 5),    // record 3: case 12.3
-    recordBytes(120, "49", 7),    // record 4: case 12
-    recordBytes(7050, "59", 9),   // record 5: case 705
-    recordBytes(7040, "69", 10),  // record 6: case 704
-    recordBytes(60, "79", 11),    // record 7: case 6, the record count
-};
-
 struct Navigation : testing::Test {
-  Navigation() {
-    test::writeFile(work / "VEXOLITE.DAT", test::caseFileBytes(kRecords));
-    viewer.Form_Load();
-    viewer.Form_KeyDown(key::kEnter);
-  }
-  double record() const { return viewer.state().CurrentRecord; }
-  std::string shownCase() const { return controls.text(Control::Label3); }
-  // Types each character at the end of Text1, as the window does, and runs the change handler.
-  void type(const std::string& characters) {
+  Navigation() { run.viewer.Form_KeyDown(key::kEnter); }
+  double record() const { return run.viewer.state().CurrentRecord; }
+  std::string shownCase() const { return run.controls.text(Control::Label3); }
+  // Types each character at the end of Text1, as the window does, and runs the change handler;
+  // `fresh` empties the box first.
+  void type(const std::string& characters, bool fresh = false) {
+    if (fresh) run.controls.setText(Control::Text1, "");
     for (char c : characters) {
-      controls.setText(Control::Text1, controls.text(Control::Text1) + c);
-      viewer.Text1_Change();
+      run.controls.setText(Control::Text1, run.controls.text(Control::Text1) + c);
+      run.viewer.Text1_Change();
     }
   }
   void show(double recordNumber) {
-    viewer.state().CurrentRecord = recordNumber;
-    viewer.Form_KeyDown(key::kEnter);
+    run.viewer.state().CurrentRecord = recordNumber;
+    run.viewer.Form_KeyDown(key::kEnter);
   }
+  void press(int code) { run.viewer.Form_KeyDown(code); }
+  void click(int button) { run.viewer.CommandClick(button); }
 
-  TempFolder work;
-  FakeControls controls;
-  Viewer viewer{controls, CaseFileSearch{work.path(), {}, {}}};
+  test::ViewerRun run{{
+      recordBytes(70, "19", 1),     // record 1: case 7
+      recordBytes(10, "29", 2),     // record 2: case 1
+      recordBytes(123, "39", 5),    // record 3: case 12.3
+      recordBytes(120, "49", 7),    // record 4: case 12
+      recordBytes(7050, "59", 9),   // record 5: case 705
+      recordBytes(7040, "69", 10),  // record 6: case 704
+      recordBytes(60, "79", 11),    // record 7: case 6, the record count
+  }};
 };
 
-TEST_F(Navigation, SolutionStepsWrapAtBothEnds) {
+// Steps by solution order ("Ant x Sol" 9, "Sig x Sol" 10) wrap at both ends; steps by number
+// ("Ant x Num" 7, "Sig x Num" 8) wrap between 705 and 1, use the whole number and show the last
+// record for a missing one.
+TEST_F(Navigation, StepsWrapAtBothEnds) {
+  const struct {
+    double from;
+    int keyCode, button;  // one of the two, the other 0
+    double record;
+    const char* shown;
+  } steps[] = {
+      {7, key::kPageDown, 0, 1, "007   "},
+      {1, key::kPageUp, 0, 7, "006   "},
+      {7, 0, 9, 6, "704   "},
+      {6, 0, 10, 7, "006   "},
+      {7, 0, 10, 1, "007   "},
+      {2, key::kPageUp, 0, 1, "007   "},
+      {6, key::kEnd, 0, 5, "705   "},   // 704 to 705
+      {5, 0, 8, 2, "001   "},           // 705 wraps to 1
+      {2, key::kHome, 0, 5, "705   "},  // and 1 back to 705
+      {3, key::kEnd, 0, 7, "006   "},   // 12.3: the next number, 13, is missing
+      {3, 0, 7, 7, "006   "},           // 11 is missing too; 12 is reached by typing
+      {1, key::kHome, 0, 7, "006   "},  // 7: the previous case, 6, is in the last record
+      {1, key::kEnd, 0, 7, "006   "},   // and the next one, 8, is missing
+  };
   ASSERT_EQ(record(), 7);
-  viewer.Form_KeyDown(key::kPageDown);
-  EXPECT_EQ(record(), 1);
-  EXPECT_EQ(shownCase(), "007   ");
-  viewer.Form_KeyDown(key::kPageUp);
-  EXPECT_EQ(record(), 7);
-  viewer.CommandClick(9);  // "Ant x Sol"
-  EXPECT_EQ(record(), 6);
-  viewer.CommandClick(10);  // "Sig x Sol"
-  viewer.CommandClick(10);
-  EXPECT_EQ(record(), 1);
-  show(2);
-  viewer.Form_KeyDown(key::kPageUp);
-  EXPECT_EQ(record(), 1);
-}
-
-TEST_F(Navigation, NumberStepsWrapAndUseTheWholeNumber) {
-  show(6);  // case 704
-  viewer.Form_KeyDown(key::kEnd);
-  EXPECT_EQ(shownCase(), "705   ");
-  viewer.CommandClick(8);  // "Sig x Num": from 705 to 1
-  EXPECT_EQ(shownCase(), "001   ");
-  EXPECT_EQ(record(), 2);
-  viewer.Form_KeyDown(key::kHome);  // from 1 back to 705
-  EXPECT_EQ(shownCase(), "705   ");
-  EXPECT_EQ(record(), 5);
-
-  show(3);  // case 12.3: the next case by number is 13, which is missing
-  viewer.Form_KeyDown(key::kEnd);
-  EXPECT_EQ(record(), 7);
-  show(3);  // and the previous one is 11, missing too; 12 is reached by typing it
-  viewer.CommandClick(7);
-  EXPECT_EQ(record(), 7);
-  show(1);  // case 7: the previous case is 6, in the last record; the next one, 8, is missing
-  viewer.Form_KeyDown(key::kHome);
-  EXPECT_EQ(record(), 7);
-  show(1);
-  viewer.Form_KeyDown(key::kEnd);
-  EXPECT_EQ(record(), 7);
-  EXPECT_EQ(shownCase(), "006   ");
+  for (const auto& s : steps) {
+    SCOPED_TRACE(testing::Message()
+                 << "from record " << s.from << " by " << s.keyCode << "/" << s.button);
+    show(s.from);
+    if (s.button != 0)
+      click(s.button);
+    else
+      press(s.keyCode);
+    EXPECT_EQ(record(), s.record);
+    EXPECT_EQ(shownCase(), s.shown);
+  }
 }
 
 TEST_F(Navigation, TypingSearchesAtEveryCharacter) {
@@ -100,55 +87,45 @@ TEST_F(Navigation, TypingSearchesAtEveryCharacter) {
   type("0");  // case 70 is missing: the last record
   EXPECT_EQ(record(), 7);
   type("5");
-  EXPECT_EQ(controls.text(Control::Text1), "705");
+  EXPECT_EQ(run.controls.text(Control::Text1), "705");
   EXPECT_EQ(shownCase(), "705   ");
 
-  controls.setText(Control::Text1, "");
-  type("12.");  // searches '012 '
+  type("12.", true);  // searches '012 '
   EXPECT_EQ(shownCase(), "012   ");
   type("3");
   EXPECT_EQ(shownCase(), "012.3 ");
-  EXPECT_EQ(viewer.state().SearchCaseText, "0123");
+  EXPECT_EQ(run.viewer.state().SearchCaseText, "0123");
   type("4");  // 12.34 reads as 12.3
   EXPECT_EQ(shownCase(), "012.3 ");
+
+  type("00001", true);  // a sixth character keeps the last five
+  EXPECT_EQ(shownCase(), "001   ");
+  type("2");
+  EXPECT_EQ(run.controls.text(Control::Text1), "00012");
+  EXPECT_EQ(shownCase(), "012   ");
 }
 
 // A number that names no case, 0 or above 705, shows the last record: never the case whose
 // number happens to equal the record count (case 7, in record 1).
 TEST_F(Navigation, NumbersOutsideTheCatalogueShowTheLastRecord) {
-  for (const char* typed : {"0", "706", "999", ".", "0.0"}) {
+  for (const char* typed : {"0", "706", "999", ".", "0.0", "6"}) {
     show(2);
-    controls.setText(Control::Text1, "");
-    type(typed);
+    type(typed, true);
     EXPECT_EQ(record(), 7) << typed;
     EXPECT_EQ(shownCase(), "006   ") << typed;  // record 7 itself holds case 6
   }
-  show(2);
-  controls.setText(Control::Text1, "");
-  type("6");
-  EXPECT_EQ(record(), 7);
-  controls.setText(Control::Text1, "");
-  type("7");
+  type("7", true);
   EXPECT_EQ(record(), 1);
-}
-
-TEST_F(Navigation, TheSixthCharacterKeepsTheLastFive) {
-  type("00001");
-  EXPECT_EQ(shownCase(), "001   ");
-  type("2");
-  EXPECT_EQ(controls.text(Control::Text1), "00012");
-  EXPECT_EQ(shownCase(), "012   ");
 }
 
 TEST_F(Navigation, LettersSignsAndOtherCharactersEmptyTheBox) {
   show(2);
   for (const char* typed : {"a", "12x", "+", "-", " ", "\xc3\xb1"}) {
-    controls.setText(Control::Text1, "");
-    type(typed);
-    EXPECT_EQ(controls.text(Control::Text1), "") << typed;
+    type(typed, true);
+    EXPECT_EQ(run.controls.text(Control::Text1), "") << typed;
   }
-  EXPECT_EQ(shownCase(), "012   ");           // from the "12" of "12x"
-  EXPECT_EQ(viewer.state().ZoomFactor, 0.5);  // typed signs do not zoom
+  EXPECT_EQ(shownCase(), "012   ");               // from the "12" of "12x"
+  EXPECT_EQ(run.viewer.state().ZoomFactor, 0.5);  // typed signs do not zoom
 }
 
 }  // namespace

@@ -1,0 +1,240 @@
+// Start-up, loading and showing a case: captions, indicators, zoom, the picture, broken files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "support/viewer_run.h"
+#include "viewer/key_codes.h"
+
+namespace vexolite {
+namespace {
+
+using test::recordBytes;
+using test::ViewerRun;
+
+const std::string kCube = test::figureDigits({"123/456/712", "123/456/712", "123/456/712"});
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(FormLoad, SetsTheStartValuesAndShowsTheStartMessage) {
+  ViewerRun s({recordBytes(10, "19", 1), recordBytes(20, "29", 5), recordBytes(1231, "39", 12)});
+  const ViewerState& state = s.viewer.state();
+  EXPECT_EQ(state.RecordCount, 3);
+  EXPECT_EQ(state.CurrentRecord, 3);
+  EXPECT_EQ(state.LastCaseNumber, 705);
+  EXPECT_EQ(state.ZoomFactor, 0.5);
+  EXPECT_EQ(s.controls.text(Control::Text3), "0.5");
+  EXPECT_FALSE(s.enabled(Control::Frame1));
+  EXPECT_FALSE(s.controls.visible[test::FakeControls::index(Control::Text2)]);
+  ASSERT_EQ(s.controls.messages.size(), 1u);
+  EXPECT_EQ(s.controls.messages[0].text,
+            "En proxima pantalla pulsar enter para dar comienzo al sistema");
+  EXPECT_EQ(s.controls.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(s.controls.text(Control::Label1), "");  // nothing is shown before Enter
+}
+
+TEST(MissingOrEmptyCaseFile, IsNamedAtStartAndEnterLoadsNothing) {
+  const struct {
+    const char* what;
+    std::function<void(const std::filesystem::path&)> make;
+    const char* says;
+  } cases[] = {
+      {"missing", [](const auto&) {}, "No se encuentra el archivo VEXOLITE.DAT"},
+      {"a folder", [](const auto& p) { std::filesystem::create_directory(p); }, "es una carpeta"},
+      {"empty", [](const auto& p) { test::writeFile(p, {}); }, "esta vacio"},
+      {"shorter than a record",
+       [](const auto& p) { test::writeFile(p, std::vector<std::uint8_t>(100, 1)); },
+       "menos que un caso"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ViewerRun run;
+    c.make(run.file());
+    run.viewer.Form_Load();
+    ASSERT_EQ(run.controls.messages.size(), 2u);
+    const std::string problem = run.controls.messages[0].text;
+    EXPECT_TRUE(contains(problem, c.says)) << problem;
+    EXPECT_TRUE(contains(problem, "VEXOLITE.DAT")) << problem;
+    EXPECT_EQ(run.controls.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(run.controls.messages[1].icon, MessageIcon::Exclamation);  // the start message
+    EXPECT_EQ(run.viewer.state().RecordCount, 0);
+
+    run.viewer.Form_KeyDown(key::kEnter);
+    run.viewer.CommandClick(1);
+    run.viewer.Form_KeyDown(key::kF1);
+    EXPECT_EQ(run.controls.messages.size(), 6u);  // the problem again, each time
+    EXPECT_EQ(run.controls.messages[2].text, problem);
+    EXPECT_EQ(run.controls.text(Control::Label1), "");
+  }
+}
+
+TEST(PartialRecord, IsReportedOnceAndTheWholeRecordsLoad) {
+  ViewerRun run;
+  auto bytes = test::caseFileBytes({recordBytes(10, "19", 1), recordBytes(20, kCube, 240)});
+  bytes.resize(bytes.size() + 50, 7);
+  test::writeFile(run.file(), bytes);
+  run.viewer.Form_Load();
+  ASSERT_EQ(run.controls.messages.size(), 2u);
+  EXPECT_TRUE(contains(run.controls.messages[0].text, "no es multiplo de 154"));
+  EXPECT_TRUE(contains(run.controls.messages[0].text, "se ignoran los 50 bytes"));
+  EXPECT_EQ(run.viewer.state().RecordCount, 2);
+  run.viewer.Form_KeyDown(key::kEnter);
+  EXPECT_EQ(run.controls.messages.size(), 2u);
+  EXPECT_EQ(run.controls.text(Control::Label1), " CASO:   002   ");
+  EXPECT_EQ(run.viewer.state().CubeCount, 27);
+}
+
+TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
+  const std::string row14(14, '1');
+  const std::vector<std::uint8_t> badRecords[] = {
+      recordBytes(30, row14 + "8" + row14 + "9", 2),                               // 28 cubes
+      recordBytes(30, row14 + "8" + row14 + "8" + std::string(12, '2') + "9", 2),  // 40 cubes
+      recordBytes(30, test::figureDigits(std::vector<std::string>(17, "1")), 2),   // 17 layers
+      recordBytes(30, "1" + std::string(16, '8') + "19", 2),                       // 17 rows
+      recordBytes(30, std::string(16, '0') + "19", 2),                             // 17 cells
+      std::vector<std::uint8_t>(154, 0),                                           // all zero
+      std::vector<std::uint8_t>(154, 0xff),                                        // all 0xFF
+  };
+  for (const auto& bad : badRecords) {
+    SCOPED_TRACE(&bad - badRecords);
+    ViewerRun run({recordBytes(1231, kCube, 240), bad});
+    run.viewer.state().CurrentRecord = 1;
+    run.viewer.LEERARCHIVO();
+    const ViewerState before = run.viewer.state();
+
+    run.viewer.state().CurrentRecord = 2;
+    run.viewer.LEERARCHIVO();
+    ASSERT_EQ(run.controls.messages.size(), 2u);
+    const std::string message = run.controls.messages[1].text;
+    EXPECT_TRUE(contains(message, "El registro 2 del archivo")) << message;
+    EXPECT_TRUE(contains(message, "(byte ")) << message;
+    EXPECT_EQ(run.controls.text(Control::Label1), " CASO:   123.1 ");
+    EXPECT_EQ(run.viewer.state().CellMatrix, before.CellMatrix);
+    EXPECT_EQ(run.viewer.state().CubeletTable, before.CubeletTable);
+    EXPECT_EQ(run.viewer.state().CaseCode, "1231");
+    EXPECT_EQ(run.viewer.state().CubeSide, 4);
+  }
+}
+
+TEST(CaseFileChangingUnderTheViewer, ARecordNoLongerThereIsNamed) {
+  ViewerRun run({recordBytes(10, "19", 1), recordBytes(20, "29", 2), recordBytes(30, "39", 3)});
+  test::writeFile(run.file(), recordBytes(10, "19", 1));  // shrinks to one record
+  run.viewer.Form_KeyDown(key::kEnter);
+  ASSERT_EQ(run.controls.messages.size(), 2u);
+  EXPECT_TRUE(contains(run.controls.messages[1].text, "No se puede leer el registro 3"));
+  EXPECT_TRUE(contains(run.controls.messages[1].text, "termina antes"));
+  EXPECT_EQ(run.controls.text(Control::Label1), "");
+
+  std::filesystem::remove(run.file());  // and then disappears
+  run.viewer.state().CurrentRecord = 1;
+  run.viewer.LEERARCHIVO();
+  ASSERT_EQ(run.controls.messages.size(), 3u);
+  EXPECT_TRUE(contains(run.controls.messages[2].text, "No se puede leer el archivo"));
+}
+
+constexpr Rgb kGrey{128, 128, 128};
+
+TEST(LoadAndShow, EnterShowsTheLastRecordComplete) {
+  ViewerRun run({recordBytes(10, "1", 1), recordBytes(20, kCube, 4)});
+  EXPECT_EQ(run.redraws(), 0);
+  run.viewer.Form_KeyDown(key::kEnter);
+
+  EXPECT_EQ(run.controls.text(Control::Label1), " CASO:   002   ");
+  EXPECT_EQ(run.controls.text(Control::Label7), "X: 3");
+  EXPECT_EQ(run.controls.text(Control::Label8), "Y: 3");
+  EXPECT_EQ(run.controls.text(Control::Label9), "Z: 3");
+  for (int n = 1; n <= 9; ++n)
+    EXPECT_TRUE(run.controls.isChecked(Check(n))) << n;
+  EXPECT_EQ(run.controls.focus, Control::Text1);
+  EXPECT_EQ(run.controls.text(Control::Text3), "0.5");
+
+  // Three layers of three rows and three cells: the plan's corner square at (555, 458), the
+  // first cube's square recorded there, and its grey outline and interior on the picture.
+  const RasterSurface& picture = run.shown(Control::Picture1);
+  ASSERT_EQ(picture.width(), 640);
+  ASSERT_EQ(picture.height(), 480);
+  EXPECT_EQ(run.viewer.state().CubeletTable[1][kSquareXColumn], 555);
+  EXPECT_EQ(run.viewer.state().CubeletTable[1][kSquareYColumn], 458);
+  EXPECT_EQ(picture.pixel(555, 458), kGrey);
+  EXPECT_EQ(picture.pixel(558, 461), kGrey);
+  EXPECT_EQ(picture.pixel(576, 458), kWhite);  // the gap after the first layer
+  // The drawing starts at pixel (1, 1): column and row 0 stay white, a black edge touches both
+  // column 1 and row 1.
+  bool leftEdge = false, topEdge = false;
+  for (int n = 0; n < 640; ++n) {
+    EXPECT_EQ(picture.pixel(n, 0), kWhite);
+    topEdge = topEdge || picture.pixel(n, 1) == kBlack;
+    if (n >= 480) continue;
+    EXPECT_EQ(picture.pixel(0, n), kWhite);
+    leftEdge = leftEdge || picture.pixel(1, n) == kBlack;
+  }
+  EXPECT_TRUE(leftEdge);
+  EXPECT_TRUE(topEdge);
+  EXPECT_EQ(run.shown(Control::Picture4).width(), 143);
+}
+
+// The 3 x 3 x 3 block is 457 pixels high at zoom 4.5 and 508 at 5: eight steps up fit, the
+// ninth is refused with a beep (and still redraws); stepping down stops at 0.5 with a beep.
+TEST(LoadAndShow, ZoomStepsAndTheirRefusals) {
+  ViewerRun run({recordBytes(10, kCube, 4)});
+  run.viewer.Form_KeyDown(key::kEnter);
+  for (int n = 1; n <= 8; ++n)
+    run.viewer.Form_KeyDown(key::kKeypadPlus);
+  EXPECT_EQ(run.controls.text(Control::Text3), "4.5");
+  EXPECT_EQ(run.controls.beeps, 0);
+  EXPECT_EQ(run.viewer.state().DrawingHeight, 457);
+  run.viewer.CommandClick(12);
+  EXPECT_EQ(run.controls.text(Control::Text3), "4.5");
+  EXPECT_EQ(run.viewer.state().ZoomFactor, 4.5);
+  EXPECT_EQ(run.controls.beeps, 1);
+  EXPECT_EQ(run.redraws(), 10);
+
+  for (int n = 1; n <= 8; ++n)
+    run.viewer.CommandClick(11);
+  EXPECT_EQ(run.controls.text(Control::Text3), "0.5");
+  EXPECT_EQ(run.controls.beeps, 1);
+  run.viewer.Form_KeyDown(key::kKeypadMinus);
+  EXPECT_EQ(run.viewer.state().ZoomFactor, 0.5);
+  EXPECT_EQ(run.controls.beeps, 2);
+  EXPECT_EQ(run.controls.focus, Control::Text1);
+}
+
+// A tall figure loaded at a zoom where it does not fit brings the zoom down in 0.5 steps.
+TEST(LoadAndShow, LoadingShrinksTheZoomUntilTheFigureFits) {
+  const std::string tower = test::figureDigits(
+      {"1", "1", "1", "2", "2", "2", "2", "3", "3", "3", "3", "4", "4", "4", "4"});
+  ViewerRun run({recordBytes(10, tower, 1), recordBytes(20, kCube, 4)});
+  run.viewer.Form_KeyDown(key::kEnter);
+  for (int n = 1; n <= 8; ++n)
+    run.viewer.Form_KeyDown(key::kKeypadPlus);
+  ASSERT_EQ(run.viewer.state().ZoomFactor, 4.5);
+  run.viewer.state().CurrentRecord = 1;
+  run.viewer.Form_KeyDown(key::kEnter);
+  // 15 layers: height 15 h + 16z + 1; at zoom 1.5 that is 430, at 2 it is 573.
+  EXPECT_EQ(run.controls.text(Control::Text3), "1.5");
+  EXPECT_EQ(run.viewer.state().DrawingHeight, 430);
+  EXPECT_EQ(run.controls.text(Control::Label9), "Z:15");
+}
+
+TEST(LoadAndShow, ACubeWithoutStateEndsTheProgramNamingItsCell) {
+  ViewerRun run({recordBytes(10, kCube, 4)});
+  run.viewer.Form_KeyDown(key::kEnter);
+  const int shown = run.redraws();
+  const std::int16_t cube = run.viewer.state().CellMatrix(2, 3, 1);
+  run.viewer.state().CubeletTable[static_cast<std::size_t>(cube)][kStateColumn] = 0;
+  testing::internal::CaptureStderr();
+  run.viewer.DIBUJATODO();
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(run.controls.ended);
+  EXPECT_NE(said.find("(2, 3, 1)"), std::string::npos) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+  EXPECT_EQ(run.redraws(), shown);
+  run.viewer.Form_KeyDown(key::kEnter);  // nothing runs once the program is ending
+  EXPECT_EQ(run.redraws(), shown);
+}
+
+}  // namespace
+}  // namespace vexolite
