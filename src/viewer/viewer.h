@@ -80,6 +80,7 @@ class Viewer {
   std::string measureCaseFile();
   void turn(Turn turn);
   void stepCaseNumber(double caseNumber);
+  void replaceTypedText(const std::string& replacement, std::size_t characterCount);
   std::string fileName() const;
   // Composes the shown case's image and writes it under its two names; returns why not.
   std::optional<std::string> writeCaseImage(ExportPlatform& platform);

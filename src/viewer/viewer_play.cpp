@@ -1,4 +1,5 @@
 // Playing with the shown case: quarter turns, typing a number, the help options, hiding cubes.
+#include "case_library/code_points.h"
 #include "viewer/viewer.h"
 
 namespace vexolite {
@@ -23,23 +24,32 @@ void Viewer::DERECHA() {
 
 void Viewer::Text1_Change() {
   if (ending_) return;
+  // Lengths and cuts count characters, not bytes: a cut through a multi-byte letter would come
+  // back from the box as a longer text, and the handler would never end.
   const std::string text = controls_.text(Control::Text1);
-  state_.LastTypedChar = text.empty() ? std::string() : text.substr(text.size() - 1);
+  const std::u32string characters = decodeUtf8(text);
+  state_.LastTypedChar =
+      characters.empty() ? std::string() : encodeUtf8(characters.substr(characters.size() - 1));
   if (state_.LastTypedChar.find_first_of("1234567890.") == 0) {
-    if (text.size() < 6) {
+    if (characters.size() < 6) {
       state_.SearchCaseText = text;
       CASONUM();
     } else {
       // The box keeps the last five characters, and the handler runs again on them.
-      controls_.setText(Control::Text1, text.substr(text.size() - 5));
-      Text1_Change();
+      replaceTypedText(lastCharacters(text, 5), characters.size());
     }
   } else if (!text.empty()) {
     // "+" and "-" as any other character: the box is emptied and the handler runs again on
     // the empty text, which does nothing.
-    controls_.setText(Control::Text1, "");
-    Text1_Change();
+    replaceTypedText("", characters.size());
   }
+}
+
+// The handler runs again only on a text the box made shorter, so that a box that hands back
+// something else than it was given cannot keep it running for ever.
+void Viewer::replaceTypedText(const std::string& replacement, std::size_t characterCount) {
+  controls_.setText(Control::Text1, replacement);
+  if (decodeUtf8(controls_.text(Control::Text1)).size() < characterCount) Text1_Change();
 }
 
 void Viewer::OptionClick(int n) {

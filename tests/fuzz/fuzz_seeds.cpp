@@ -109,7 +109,8 @@ void caseFileSeeds(const std::filesystem::path& folder, const Bytes& catalogue) 
 
 void typedEntrySeeds(const std::filesystem::path& folder) {
   // Bytes from 0x80 press the key table's keys (Enter, Page Up, Page Down, End, Home, the four
-  // arrows, keypad plus and minus, F1); 0x08 is Backspace, 0x7f deletes the whole text.
+  // arrows, keypad plus and minus, F1); 0x08 is Backspace, 0x7f deletes the whole text; 0x01 and
+  // a length paste the bytes that follow.
   const std::vector<std::pair<std::string, std::string>> runs{
       {"case-705", "705"},
       {"case-12.3", "12.3"},
@@ -123,6 +124,12 @@ void typedEntrySeeds(const std::filesystem::path& folder) {
       {"backspace", "1231\x08\x08"},
       {"keys", "\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b"},
       {"steps-after-typing", "70\x84\x84\x83\x81\x82"},
+      {"pasted-letter",
+       "\x01\x06\xc3\xb1"
+       "1234"},
+      {"pasted-broken-bytes",
+       "7\x01\x05\xb1\xc3"
+       "123"},
   };
   for (const auto& [name, text] : runs)
     writeSeed(folder, name, text);

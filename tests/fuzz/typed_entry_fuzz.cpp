@@ -1,5 +1,8 @@
 // Fuzz target: the input is a run of keystrokes on a small catalogue; typed characters go into
 // the case-number box Text1 as the window would put them there, the other keys to the key table.
+// A byte 0x01 pastes the raw bytes after it (as many as the next byte says, up to 15), so that
+// any script, and bytes that are no UTF-8 at all, reach the box through the stand-in window.
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -26,6 +29,7 @@ constexpr int kPlusKey = 187;  // main keyboard "+" (never zooms)
 constexpr int kCommaKey = 188;
 constexpr int kMinusKey = 189;  // main keyboard "-"
 constexpr int kPeriodKey = 190;
+constexpr std::uint8_t kPasteByte = 0x01;
 
 // Bytes from 0x80 up press these keys, in turn.
 constexpr std::array kTableKeys{
@@ -111,7 +115,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   for (std::size_t n = 0; n < size && n < kMostKeystrokes && !controls->ended; ++n) {
     const std::uint8_t byte = data[n];
-    if (byte >= 0x80) {
+    if (byte == kPasteByte && n + 1 < size) {
+      const std::size_t length = std::min<std::size_t>(data[n + 1] % 16, size - n - 2);
+      const std::string pasted(reinterpret_cast<const char*>(data + n + 2), length);
+      controls->setText(Control::Text1, controls->text(Control::Text1) + pasted);
+      viewer->Text1_Change();
+      n += 1 + length;
+    } else if (byte >= 0x80) {
       const int code = kTableKeys[(byte - 0x80u) % kTableKeys.size()];
       const char typed = code == key::kKeypadPlus ? '+' : code == key::kKeypadMinus ? '-' : '\0';
       press(*viewer, *controls, code, typed);

@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
+#include <random>
+
+#include "case_library/code_points.h"
 
 #include "test_window.h"
 
@@ -87,6 +91,68 @@ TEST_F(KeyDispatch, NavigationKeysReachTheWindowWhateverHasTheFocus) {
   }
   EXPECT_TRUE(window.form().isChecked(Control::Option8));
   EXPECT_FALSE(window.form().isChecked(Control::Option9));
+}
+
+// Pasted text reaches the case-number box through Ctrl+V whatever script it is in; lengths and
+// cuts count characters, so the box ends on at most five of them and the program goes on.
+TEST_F(KeyDispatch, PastedTextInAnyScriptIsCutByCharactersAndSearched) {
+  window.pressAnswering(Qt::Key_Return);
+  focusOn(Control::Text1);
+  const std::pair<QString, QString> pastes[] = {
+      {QStringLiteral("ñ1234"), QStringLiteral("ñ1234")},  // five characters, six bytes
+      {QStringLiteral("שלום12"), QStringLiteral("לום12")},
+      {QStringLiteral("ÁÉÍ.5"), QStringLiteral("ÁÉÍ.5")},
+      {QStringLiteral("xy\U0001F600\U0001F600\U0001F6001"),
+       QStringLiteral("y\U0001F600\U0001F600\U0001F6001")},
+      {QString(10000, QChar(0x00F1)) + "7", QString(4, QChar(0x00F1)) + "7"},
+  };
+  for (const auto& [pasted, kept] : pastes) {
+    SCOPED_TRACE(pasted.left(12).toStdString());
+    QTest::keyClicks(text1(), "7");  // case 7, record 1
+    ASSERT_EQ(window.text(Control::Label3), "007   ");
+    text1()->selectAll();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(text1(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text1()->text(), kept);
+    // None of these is a case number (their numeric value is 0 or 5): the last record shows.
+    EXPECT_EQ(window.text(Control::Label1), kLastCaseLabel);
+    text1()->clear();
+  }
+  // Bytes that are no UTF-8 at all, handed to the box by the viewer's own path.
+  window.form().setText(Control::Text1,
+                        "\xB1\xB1\xC3"
+                        "12345");
+  window.viewer().Text1_Change();
+  EXPECT_EQ(window.text(Control::Text1), "12345");
+}
+
+// The viewer counts the characters of the box's text as the toolkit does, also where the bytes
+// are no UTF-8: the headless stand-in for the window relies on this, and so does the cut.
+TEST(TypedText, CharactersCountAsTheToolkitCountsThem) {
+  std::mt19937 random(12);
+  const char pieces[][5] = {"a",
+                            "\xC3\xB1",
+                            "\xE2\x82\xAC",
+                            "\xF0\x9F\x98\x80",
+                            "\x80",
+                            "\xC3",
+                            "\xED\xA0\x80",
+                            "\xC0\xAF",
+                            "\xF4\x90\x80\x80",
+                            "\xE2\x82",
+                            "\xFF",
+                            "1"};
+  for (int n = 0; n < 4000; ++n) {
+    std::string bytes;
+    for (int piece = random() % 8; piece > 0; --piece)
+      bytes += pieces[random() % std::size(pieces)];
+    const QString toolkit = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const std::u32string ours = decodeUtf8(bytes);
+    const QList<uint> theirs = toolkit.toUcs4();
+    ASSERT_EQ(std::u32string(theirs.begin(), theirs.end()), ours)
+        << QByteArray::fromStdString(bytes).toHex().toStdString();
+    ASSERT_EQ(toolkit.toStdString(), encodeUtf8(ours));
+  }
 }
 
 TEST_F(KeyDispatch, EscEndsTheProgramFromText1AndFromAButton) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "case_library/code_points.h"
 #include "viewer/controls.h"
 
 namespace vexolite::test {
@@ -23,7 +24,11 @@ class FakeControls : public Controls {
     enabled.fill(true);
     visible.fill(true);
   }
-  void setText(Control c, const std::string& t) override { texts[index(c)] = t; }
+  // The window's controls hold Unicode text: invalid UTF-8 comes back with each bad byte
+  // replaced by U+FFFD, as the toolkit's own conversion does (a window test checks the two agree).
+  void setText(Control c, const std::string& t) override {
+    texts[index(c)] = encodeUtf8(decodeUtf8(t));
+  }
   std::string text(Control c) const override { return texts[index(c)]; }
   void setChecked(Control c, bool v) override { checked[index(c)] = v; }
   bool isChecked(Control c) const override { return checked[index(c)]; }

@@ -25,6 +25,11 @@ struct Navigation : testing::Test {
       run.viewer.Text1_Change();
     }
   }
+  // Puts the whole text into Text1 at once, as a paste does, and runs the change handler.
+  void paste(const std::string& text) {
+    run.controls.setText(Control::Text1, text);
+    run.viewer.Text1_Change();
+  }
   void show(double recordNumber) {
     run.viewer.state().CurrentRecord = recordNumber;
     run.viewer.Form_KeyDown(key::kEnter);
@@ -115,6 +120,49 @@ TEST_F(Navigation, NumbersOutsideTheCatalogueShowTheLastRecord) {
     EXPECT_EQ(shownCase(), "006   ") << typed;  // record 7 itself holds case 6
   }
   type("7", true);
+  EXPECT_EQ(record(), 1);
+}
+
+// Lengths and cuts count characters: a cut through a two-byte letter must not leave bytes the
+// box turns into a longer text, or the handler would run for ever.
+TEST_F(Navigation, PastedTextIsCutByCharactersWhateverItsBytes) {
+  std::string manyLetters;
+  for (int n = 0; n < 10000; ++n)
+    manyLetters += "\xc3\xb1";
+  const std::pair<std::string, std::string> pastes[] = {
+      {"\xc3\xb1"
+       "1234",
+       "\xc3\xb1"
+       "1234"},  // five characters, searched as typed: value 0
+      {"x\xc3\xb1"
+       "1234",
+       "\xc3\xb1"
+       "1234"},
+      {"\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d"
+       "12",
+       "\xd7\x9c\xd7\x95\xd7\x9d"
+       "12"},
+      {"ab\xf0\x9f\x98\x80\xf0\x9f\x98\x80"
+       "1.2",
+       "\xf0\x9f\x98\x80\xf0\x9f\x98\x80"
+       "1.2"},
+      {manyLetters + "7",
+       "\xc3\xb1\xc3\xb1\xc3\xb1\xc3\xb1"
+       "7"},
+      {"\xb1\xb1\xc3"
+       "12345",
+       "12345"},  // no UTF-8 at all: each bad byte is one character
+  };
+  for (const auto& [pasted, kept] : pastes) {
+    show(1);
+    paste(pasted);
+    EXPECT_EQ(run.controls.text(Control::Text1), kept) << pasted.substr(0, 12);
+    EXPECT_EQ(record(), 7) << pasted.substr(0, 12);
+  }
+  paste(
+      "\xc3\xb1"
+      "00007");  // the numbers of a cut text still count
+  EXPECT_EQ(run.controls.text(Control::Text1), "00007");
   EXPECT_EQ(record(), 1);
 }
 
