@@ -1,7 +1,6 @@
 // Builds the widget of one control from its entry in the window's layout table.
 #include "platform/qt/control_widgets.h"
 
-#include <QCheckBox>
 #include <QColor>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -13,6 +12,7 @@
 #include <QTextEdit>
 
 #include "platform/qt/caption_button.h"
+#include "platform/qt/indicator_box.h"
 #include "platform/qt/surface_view.h"
 
 namespace vexolite::qt {
@@ -42,9 +42,9 @@ QWidget* createByKind(const ControlLayout& layout, QWidget* parent) {
       return option;
     }
     case ControlKind::CheckBox: {
-      // An indicator: the viewer sets it, the user can neither click nor focus it.
-      auto* box = new QCheckBox(text, parent);
-      box->setAttribute(Qt::WA_TransparentForMouseEvents);
+      // An indicator: the viewer sets it, the user can neither click nor focus it, but the
+      // mouse resting on it raises its tool tip.
+      auto* box = new IndicatorBox(text, parent);
       box->setChecked(layout.checkedAtStart);
       return box;
     }
