@@ -53,25 +53,25 @@ ParseResult<DecodedFigure> parseFigure(const std::string& figureString) {
     const char c = figureString[position];
     const std::size_t byte = byteOfDigit(position);
     if (c == '|') {
-      if (j == kGridBound) return DataError{byte, "una capa tiene mas de 16 filas"};
+      if (j == kGridBound) return RecordFault{RecordFaultKind::TooManyRows, byte};
       k = 1;
       ++j;
       rows = std::max(rows, j);
     } else if (c == '/') {
-      if (i == kGridBound + 1) return DataError{byte, "la figura tiene mas de 16 capas"};
+      if (i == kGridBound + 1) return RecordFault{RecordFaultKind::TooManyLayers, byte};
       ++i;
       j = 1;
       k = 1;
       layers = std::max(layers, i);
     } else {
-      if (k > kGridBound) return DataError{byte, "una fila tiene mas de 16 celdas"};
+      if (k > kGridBound) return RecordFault{RecordFaultKind::TooManyCells, byte};
       const int digit = c - '0';
-      if (digit < 0 || digit > 7) return DataError{byte, "la figura tiene un signo no valido"};
+      if (digit < 0 || digit > 7) return RecordFault{RecordFaultKind::FigureSignInvalid, byte};
       if (digit > 0) {
         if (figure.CubeCount == kMaxCubes) {
-          return DataError{byte, "la figura tiene mas de 27 cubitos"};
+          return RecordFault{RecordFaultKind::TooManyCubes, byte};
         }
-        if (i > kGridBound) return DataError{byte, "la figura tiene mas de 16 capas"};
+        if (i > kGridBound) return RecordFault{RecordFaultKind::TooManyLayers, byte};
         figure.cubes[static_cast<std::size_t>(figure.CubeCount)] =
             PlacedCube{static_cast<std::int16_t>(i), static_cast<std::int16_t>(j),
                        static_cast<std::int16_t>(k), static_cast<std::int16_t>(digit)};

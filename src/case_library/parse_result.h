@@ -3,17 +3,29 @@
 
 #include <cassert>
 #include <cstddef>
-#include <string>
 #include <utility>
 #include <variant>
 
 namespace vexolite {
 
-// What is wrong with a piece of file data. The reason is a phrase in the program's own language
-// (Spanish, without accents), ready to be put into a message after the file and record it names.
-struct DataError {
-  std::size_t byteOffset = 0;  // within the record or file the caller names
-  std::string reason;
+// What puts a record outside the data model. The record code words none of it: each front end
+// says it in its own language, from the kind and the numbers the fault carries.
+enum class RecordFaultKind {
+  HighByteTooLarge,   // a field's high byte is 128 or more; value: that byte
+  CaseValueTooLarge,  // value: the case value, above 9999
+  CellGroupTooLarge,  // group: the cell group (1..75); value: its value, above 9999
+  TooManyCubes,       // the figure has more than 27 cubes
+  TooManyLayers,      // the figure has more than 16 layers
+  TooManyRows,        // a layer has more than 16 rows
+  TooManyCells,       // a row has more than 16 cells
+  FigureSignInvalid,  // the figure string holds something other than 0..7, "|" and "/"
+};
+
+struct RecordFault {
+  RecordFaultKind kind = RecordFaultKind::HighByteTooLarge;
+  std::size_t byteOffset = 0;  // within the record
+  int value = 0;
+  int group = 0;
 };
 
 // A value of type T, or an error of type E. Asking for the one that is not there is our own
@@ -43,8 +55,8 @@ class Result {
   std::variant<T, E> content_;
 };
 
-// Reading file data: the error names the byte and the reason.
+// Reading a record: the fault names its kind and the byte of the record.
 template <class T>
-using ParseResult = Result<T, DataError>;
+using ParseResult = Result<T, RecordFault>;
 
 }  // namespace vexolite

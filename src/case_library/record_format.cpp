@@ -17,19 +17,17 @@ std::string zeroPadded(int value, std::size_t width) {
 ParseResult<bool> checkRecordFields(const RawRecord& record) {
   for (std::size_t offset = 0; offset < kRecordSize; offset += 2) {
     if (record[offset + 1] >= 128) {
-      return DataError{offset + 1,
-                       "el byte alto vale " + std::to_string(record[offset + 1]) + ", 128 o mas"};
+      return RecordFault{RecordFaultKind::HighByteTooLarge, offset + 1, record[offset + 1]};
     }
   }
   if (int value = readField(record, kCaseValueOffset); value > kLargestCaseValue) {
-    return DataError{kCaseValueOffset,
-                     "el valor de caso " + std::to_string(value) + " tiene mas de 4 cifras"};
+    return RecordFault{RecordFaultKind::CaseValueTooLarge, kCaseValueOffset, value};
   }
   for (std::size_t group = 0; group < kCellGroupCount; ++group) {
     std::size_t offset = kCellFieldOffset + 2 * group;
     if (int value = readField(record, offset); value > kLargestGroupValue) {
-      return DataError{offset, "el grupo de celdas " + std::to_string(group + 1) + " vale " +
-                                   std::to_string(value) + ", mas de 4 cifras"};
+      return RecordFault{RecordFaultKind::CellGroupTooLarge, offset, value,
+                         static_cast<int>(group + 1)};
     }
   }
   return true;

@@ -42,6 +42,30 @@ RasterSurface surfaceOf(Control picture) {
   return RasterSurface(pixelsFromTwips(layout.width), pixelsFromTwips(layout.height));
 }
 
+// Why a record is not a case, as the viewer's message says it (Spanish, without accents).
+std::string recordFaultText(const RecordFault& fault) {
+  switch (fault.kind) {
+    case RecordFaultKind::HighByteTooLarge:
+      return "el byte alto vale " + std::to_string(fault.value) + ", 128 o mas";
+    case RecordFaultKind::CaseValueTooLarge:
+      return "el valor de caso " + std::to_string(fault.value) + " tiene mas de 4 cifras";
+    case RecordFaultKind::CellGroupTooLarge:
+      return "el grupo de celdas " + std::to_string(fault.group) + " vale " +
+             std::to_string(fault.value) + ", mas de 4 cifras";
+    case RecordFaultKind::TooManyCubes:
+      return "la figura tiene mas de 27 cubitos";
+    case RecordFaultKind::TooManyLayers:
+      return "la figura tiene mas de 16 capas";
+    case RecordFaultKind::TooManyRows:
+      return "una capa tiene mas de 16 filas";
+    case RecordFaultKind::TooManyCells:
+      return "una fila tiene mas de 16 celdas";
+    case RecordFaultKind::FigureSignInvalid:
+      return "la figura tiene un signo no valido";
+  }
+  return "el registro no es valido";
+}
+
 }  // namespace
 
 Viewer::Viewer(Controls& controls, CaseFileSearch search)
@@ -240,8 +264,9 @@ bool Viewer::LEERARCHIVO() {
   if (!decoded) {
     channel_.close();
     controls_.showMessage("El registro " + std::to_string(record) + " del archivo " + fileName() +
-                              " no es un caso valido: " + decoded.error().reason + " (byte " +
-                              std::to_string(decoded.error().byteOffset) + " del registro).",
+                              " no es un caso valido: " + recordFaultText(decoded.error()) +
+                              " (byte " + std::to_string(decoded.error().byteOffset) +
+                              " del registro).",
                           MessageIcon::Critical);
     return false;
   }

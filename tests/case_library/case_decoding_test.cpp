@@ -21,7 +21,7 @@ RawRecord asRecord(const std::vector<std::uint8_t>& bytes) {
 
 DecodedCase decodeOk(int caseValue, const std::string& digits, int solutions) {
   auto decoded = decodeRecord(asRecord(test::recordBytes(caseValue, digits, solutions)));
-  EXPECT_TRUE(decoded.ok()) << (decoded.ok() ? "" : decoded.error().reason);
+  EXPECT_TRUE(decoded.ok()) << (decoded.ok() ? std::size_t{0} : decoded.error().byteOffset);
   return decoded.ok() ? decoded.value() : DecodedCase{};
 }
 
@@ -133,7 +133,7 @@ TEST(FigureParsing, AgreesWithAnOracleOnRandomFigures) {
   }
 }
 
-TEST(BadRecords, NameTheByteAndReason) {
+TEST(BadRecords, NameTheKindTheByteAndTheValue) {
   auto withBytes = [](std::vector<std::uint8_t> bytes,
                       std::initializer_list<std::pair<std::size_t, std::uint8_t>> changes) {
     for (const auto& [at, value] : changes)
@@ -142,37 +142,41 @@ TEST(BadRecords, NameTheByteAndReason) {
   };
   const std::vector<std::uint8_t> good = test::recordBytes(10, "19", 1);
   const std::string row14(14, '1');
+  using enum RecordFaultKind;
   const struct {
     const char* what;
     std::vector<std::uint8_t> bytes;
-    const char* reason;
+    RecordFaultKind kind;
     std::size_t byte;
+    int value = 0, group = 0;
   } cases[] = {
-      {"28 cubes", test::recordBytes(10, row14 + "8" + row14 + "9", 1), "mas de 27 cubitos", 16},
+      {"28 cubes", test::recordBytes(10, row14 + "8" + row14 + "9", 1), TooManyCubes, 16},
       {"17 layers", test::recordBytes(10, test::figureDigits(std::vector<std::string>(17, "1")), 1),
-       "mas de 16 capas", 2 + 2 * (33 / 4)},
-      {"17 rows", test::recordBytes(10, "1" + std::string(16, '8') + "19", 1), "mas de 16 filas",
+       TooManyLayers, 2 + 2 * (33 / 4)},
+      {"17 rows", test::recordBytes(10, "1" + std::string(16, '8') + "19", 1), TooManyRows,
        2 + 2 * (16 / 4)},
-      {"17 cells", test::recordBytes(10, std::string(16, '0') + "19", 1), "mas de 16 celdas",
+      {"17 cells", test::recordBytes(10, std::string(16, '0') + "19", 1), TooManyCells,
        2 + 2 * (16 / 4)},
-      {"no 9 at all", test::recordBytes(10, "1118111811181118", 1), "mas de 16 celdas",
-       2 + 2 * (32 / 4)},
-      {"all zero", std::vector<std::uint8_t>(154, 0), "mas de 16 celdas", 10},
-      {"all 0xFF", std::vector<std::uint8_t>(154, 0xff), "128 o mas", 1},
-      {"case value high byte", withBytes(good, {{1, 0x80}}), "128 o mas", 1},
-      {"last cell group high byte", withBytes(good, {{151, 0x80}}), "128 o mas", 151},
-      {"solution count high byte", withBytes(good, {{153, 0x80}}), "128 o mas", 153},
-      {"case value 10000", test::recordBytes(10000, "19", 1), "", 0},
-      {"cell group 11 of 10000", withBytes(good, {{22, 0x10}, {23, 0x27}}), "grupo de celdas 11",
-       22},
+      {"no 9 at all", test::recordBytes(10, "1118111811181118", 1), TooManyCells, 2 + 2 * (32 / 4)},
+      {"all zero", std::vector<std::uint8_t>(154, 0), TooManyCells, 10},
+      {"all 0xFF", std::vector<std::uint8_t>(154, 0xff), HighByteTooLarge, 1, 255},
+      {"case value high byte", withBytes(good, {{1, 0x80}}), HighByteTooLarge, 1, 128},
+      {"last cell group high byte", withBytes(good, {{151, 0x81}}), HighByteTooLarge, 151, 129},
+      {"solution count high byte", withBytes(good, {{153, 0x80}}), HighByteTooLarge, 153, 128},
+      {"case value 10000", test::recordBytes(10000, "19", 1), CaseValueTooLarge, 0, 10000},
+      {"cell group 11 of 10000", withBytes(good, {{22, 0x10}, {23, 0x27}}), CellGroupTooLarge, 22,
+       10000, 11},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const auto decoded = decodeRecord(asRecord(c.bytes));
     ASSERT_FALSE(decoded.ok());
-    EXPECT_NE(decoded.error().reason.find(c.reason), std::string::npos) << decoded.error().reason;
+    EXPECT_EQ(decoded.error().kind, c.kind);
     EXPECT_EQ(decoded.error().byteOffset, c.byte);
+    EXPECT_EQ(decoded.error().value, c.value);
+    EXPECT_EQ(decoded.error().group, c.group);
   }
+  EXPECT_EQ(parseFigure("12x9").error().kind, FigureSignInvalid);
   EXPECT_TRUE(
       checkRecordFields(asRecord(test::recordBytes(9999, std::string(300, '9'), 32767))).ok());
 }

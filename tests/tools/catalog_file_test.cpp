@@ -106,7 +106,10 @@ TEST(CatalogCheck, FindsEveryKindOfTampering) {
            file + "record 4: case 2 is given twice (also record 3)"},
           {"missing 705", [](auto& f) { f.erase(f.begin()); }, file + "case 705 is missing"},
           {"outside the data model", [](auto& f) { f[2][153] = 200; },
-           file + "record 3: el byte alto vale 200, 128 o mas (byte 153 of the record, 461 of "
+           file + "record 3: high byte 200 is 128 or more (byte 153 of the record, 461 of the "
+                  "file)"},
+          {"28 cubes", withSlab(std::string(14, '1') + "8" + std::string(14, '1') + "9", 3069),
+           file + "record 5: the figure has more than 27 cubes (byte 16 of the record, 632 of "
                   "the file)"},
       };
   for (const auto& [name, tamper, expected] : tampers) {
@@ -126,6 +129,24 @@ TEST(CatalogCheck, FindsEveryKindOfTampering) {
             file +
                 "767 bytes, not a whole number of 154-byte records (the last one is cut short "
                 "at byte 616)");
+}
+
+TEST(CatalogDump, CaseValuesBelowTenReadBack) {
+  // Case 0 and 0.1 to 0.9: a record holds them and the viewer shows them.
+  std::vector<RawRecord> file(2);
+  file[1][0] = 7;
+  for (RawRecord& record : file)
+    record = rewritten(record, "1208039", 1);
+  const DumpResult dump = dumpCatalog(file, "VEXOLITE.DAT");
+  ASSERT_TRUE(dump.problems.empty());
+  const auto back = parseFigText(dump.figText, "dump.fig");
+  ASSERT_TRUE(back.ok()) << back.error().message;
+  ASSERT_EQ(back.value().size(), 2u);
+  const std::vector<FigureCube> cubes{{Cell{1, 1, 1}, 1}, {Cell{1, 1, 2}, 2}, {Cell{1, 2, 2}, 3}};
+  for (std::size_t n = 0; n < 2; ++n) {
+    EXPECT_EQ(back.value()[n].caseValue, readField(file[n], 0));
+    EXPECT_EQ(back.value()[n].cubes, cubes);
+  }
 }
 
 TEST(CatalogBuild, RefusesNamingTheCaseAndTheReason) {

@@ -46,13 +46,13 @@ TEST(FigText, NamesTheFileTheLineAndWhatWasExpected) {
   }
   const std::string row = "expected a row of \".\", \"x\" or \"1\"..\"7\", found ";
   const std::string caseLine =
-      "expected \"case N\" or \"case N.D\" with N 1 to 999 and D 1 to 9, found ";
+      "expected \"case N\" or \"case N.D\" with N 0 to 999 and D 1 to 9, found ";
   const std::pair<std::string, std::string> cases[] = {
       {"case 1\nxxq\n", "2: " + row + "\"q\""},
       {"case 1\nxx\nx8\n", "3: " + row + "\"8\""},
       {"case 1\nx x\n", "2: " + row + "\" \""},
       {"xxx\n", "1: expected a \"case N\" line before the first row, found \"xxx\""},
-      {"case 0\n", "1: " + caseLine + "\"case 0\""},
+      {"case 00\n", "1: " + caseLine + "\"case 00\""},
       {"# c\ncase 1000\n", "2: " + caseLine + "\"case 1000\""},
       {"case 12.0\n", "1: " + caseLine + "\"case 12.0\""},
       {"case 12.34\n", "1: " + caseLine + "\"case 12.34\""},

@@ -89,17 +89,25 @@ TEST(PartialRecord, IsReportedOnceAndTheWholeRecordsLoad) {
 
 TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
   const std::string row14(14, '1');
-  const std::vector<std::uint8_t> badRecords[] = {
-      recordBytes(30, row14 + "8" + row14 + "9", 2),                               // 28 cubes
-      recordBytes(30, row14 + "8" + row14 + "8" + std::string(12, '2') + "9", 2),  // 40 cubes
-      recordBytes(30, test::figureDigits(std::vector<std::string>(17, "1")), 2),   // 17 layers
-      recordBytes(30, "1" + std::string(16, '8') + "19", 2),                       // 17 rows
-      recordBytes(30, std::string(16, '0') + "19", 2),                             // 17 cells
-      std::vector<std::uint8_t>(154, 0),                                           // all zero
-      std::vector<std::uint8_t>(154, 0xff),                                        // all 0xFF
+  std::vector<std::uint8_t> group11 = recordBytes(30, "19", 2);
+  group11[22] = 0x10;  // cell group 11 holds 10000
+  group11[23] = 0x27;
+  const std::pair<std::vector<std::uint8_t>, std::string> badRecords[] = {
+      {recordBytes(30, row14 + "8" + row14 + "9", 2), "la figura tiene mas de 27 cubitos (byte 16"},
+      {recordBytes(30, row14 + "8" + row14 + "8" + std::string(12, '2') + "9", 2),
+       "la figura tiene mas de 27 cubitos (byte 16"},
+      {recordBytes(30, test::figureDigits(std::vector<std::string>(17, "1")), 2),
+       "la figura tiene mas de 16 capas (byte 18"},
+      {recordBytes(30, "1" + std::string(16, '8') + "19", 2),
+       "una capa tiene mas de 16 filas (byte 10"},
+      {recordBytes(30, std::string(16, '0') + "19", 2), "una fila tiene mas de 16 celdas (byte 10"},
+      {std::vector<std::uint8_t>(154, 0), "una fila tiene mas de 16 celdas (byte 10"},
+      {std::vector<std::uint8_t>(154, 0xff), "el byte alto vale 255, 128 o mas (byte 1"},
+      {recordBytes(10000, "19", 2), "el valor de caso 10000 tiene mas de 4 cifras (byte 0"},
+      {group11, "el grupo de celdas 11 vale 10000, mas de 4 cifras (byte 22"},
   };
-  for (const auto& bad : badRecords) {
-    SCOPED_TRACE(&bad - badRecords);
+  for (const auto& [bad, reason] : badRecords) {
+    SCOPED_TRACE(reason);
     ViewerRun run({recordBytes(1231, kCube, 240), bad});
     run.viewer.state().CurrentRecord = 1;
     run.viewer.LEERARCHIVO();
@@ -109,8 +117,8 @@ TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
     run.viewer.LEERARCHIVO();
     ASSERT_EQ(run.controls.messages.size(), 2u);
     const std::string message = run.controls.messages[1].text;
-    EXPECT_TRUE(contains(message, "El registro 2 del archivo")) << message;
-    EXPECT_TRUE(contains(message, "(byte ")) << message;
+    EXPECT_EQ(message, "El registro 2 del archivo " + run.file().string() +
+                           " no es un caso valido: " + reason + " del registro).");
     EXPECT_EQ(run.controls.text(Control::Label1), " CASO:   123.1 ");
     EXPECT_EQ(run.viewer.state().CellMatrix, before.CellMatrix);
     EXPECT_EQ(run.viewer.state().CubeletTable, before.CubeletTable);

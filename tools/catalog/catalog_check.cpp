@@ -10,6 +10,7 @@
 #include "fig_text.h"
 #include "figure_record.h"
 #include "piece_shapes.h"
+#include "record_fault_text.h"
 
 namespace vexolite::catalog {
 namespace {
@@ -23,10 +24,10 @@ Outcome<DecodedCase> decoded(const RawRecord& record, const std::string& fileNam
                              std::size_t number) {
   auto result = decodeRecord(record);
   if (result) return std::move(result).value();
-  const DataError& error = result.error();
-  return CatalogError{recordName(fileName, number) + ": " + error.reason + " (byte " +
-                      std::to_string(error.byteOffset) + " of the record, " +
-                      std::to_string((number - 1) * kRecordSize + error.byteOffset) +
+  const RecordFault& fault = result.error();
+  return CatalogError{recordName(fileName, number) + ": " + recordFaultText(fault) + " (byte " +
+                      std::to_string(fault.byteOffset) + " of the record, " +
+                      std::to_string((number - 1) * kRecordSize + fault.byteOffset) +
                       " of the file)"};
 }
 

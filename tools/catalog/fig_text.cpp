@@ -18,9 +18,9 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// A whole number of 1 to 3 digits without a leading zero, or -1.
+// A whole number of 1 to 3 digits without a leading zero ("0" itself is one), or -1.
 int smallNumber(std::string_view text) {
-  if (text.empty() || text.size() > 3 || text.front() == '0') return -1;
+  if (text.empty() || text.size() > 3 || (text.size() > 1 && text.front() == '0')) return -1;
   int value = 0;
   for (char c : text) {
     if (!isDigit(c)) return -1;
@@ -29,11 +29,12 @@ int smallNumber(std::string_view text) {
   return value;
 }
 
-// The case value of the text after "case ", or -1.
+// The case value of the text after "case ", or -1. Case 0 and 0.1 to 0.9 are read too: a record
+// may hold case values 0 to 9, and the dump writes them so.
 int caseValueOf(std::string_view text) {
   const std::size_t point = text.find('.');
   const int number = smallNumber(text.substr(0, point));
-  if (number < 1 || number > kLargestCaseNumber) return -1;
+  if (number < 0 || number > kLargestCaseNumber) return -1;
   if (point == std::string_view::npos) return number * 10;
   const std::string_view decimal = text.substr(point + 1);
   if (decimal.size() != 1 || decimal[0] < '1' || decimal[0] > '9') return -1;
@@ -119,7 +120,7 @@ class FigTextParser {
   }
 
   static std::string caseLineExpected(std::string_view line) {
-    return "expected \"case N\" or \"case N.D\" with N 1 to 999 and D 1 to 9, found " +
+    return "expected \"case N\" or \"case N.D\" with N 0 to 999 and D 1 to 9, found " +
            quoted(line);
   }
 

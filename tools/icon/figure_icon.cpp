@@ -9,6 +9,7 @@
 
 #include "case_library/case_file.h"
 #include "drawing/figure_drawing.h"
+#include "record_fault_text.h"
 #include "viewer/drawing_size.h"
 
 namespace vexolite::icon {
@@ -113,7 +114,10 @@ FoundCase findCase(const std::filesystem::path& caseFile, int caseNumber) {
   for (std::size_t n = 0; n < records.size(); ++n) {
     ParseResult<DecodedCase> decoded = decodeRecord(records[n]);
     if (!decoded) {
-      return {{}, file + ", record " + std::to_string(n + 1) + ": " + decoded.error().reason};
+      return {{},
+              file + ", record " + std::to_string(n + 1) + ": " +
+                  catalog::recordFaultText(decoded.error()) + " (byte " +
+                  std::to_string(decoded.error().byteOffset) + " of the record)"};
     }
     if (decoded.value().fields.RecordCaseValue == caseNumber * 10) {
       return {std::move(decoded).value(), {}};
