@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "case_library/case_file.h"
-#include "platform/qt/form1.h"
+#include "platform/qt/main_window.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ int main(int argc, char* argv[]) {
       std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()),
       std::filesystem::path(VEXOLITE_INSTALLED_DATA_DIR)};
 
-  vexolite::qt::Form1 form(std::move(search));
+  vexolite::qt::MainWindow form(std::move(search));
   form.show();
-  // Form_Load opens the start message box; let the window appear first.
+  // start opens the start message box; let the window appear first.
   QTimer::singleShot(0, &form, [&form] { form.start(); });
   return QApplication::exec();
 }

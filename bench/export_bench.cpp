@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/form1.h"
+#include "platform/qt/main_window.h"
 
 namespace vexolite {
 namespace {
@@ -60,8 +60,8 @@ void closeBoxesAsTheyOpen() {
 
 // The window, not shown, working in folder and reading the shipped case file from its data
 // folder; started, so that its record count and start record are set.
-std::unique_ptr<qt::Form1> windowIn(const std::filesystem::path& folder) {
-  auto form = std::make_unique<qt::Form1>(CaseFileSearch{folder, kDataFolder, {}}, [] {});
+std::unique_ptr<qt::MainWindow> windowIn(const std::filesystem::path& folder) {
+  auto form = std::make_unique<qt::MainWindow>(CaseFileSearch{folder, kDataFolder, {}}, [] {});
   form->start();
   return form;
 }
@@ -79,7 +79,7 @@ const std::filesystem::path& exportedCatalogue() {
   static WorkFolder folder;
   static bool written = false;
   if (!written) {
-    windowIn(folder.path())->viewer().CommandClick(14);
+    windowIn(folder.path())->viewer().clickButton(14);
     written = true;
   }
   return folder.path();
@@ -89,11 +89,11 @@ void BM_BatchExport(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     WorkFolder folder;
-    std::unique_ptr<qt::Form1> form = windowIn(folder.path());
+    std::unique_ptr<qt::MainWindow> form = windowIn(folder.path());
     const auto records = static_cast<std::size_t>(form->viewer().state().RecordCount);
     state.ResumeTiming();
 
-    form->viewer().CommandClick(14);
+    form->viewer().clickButton(14);
 
     state.PauseTiming();
     if (records == 0 || filesIn(folder.path(), "caso") != records ||
@@ -111,10 +111,10 @@ void BM_PageComposition(benchmark::State& state) {
   const std::size_t images = filesIn(folder, "caso");
   for (auto _ : state) {
     state.PauseTiming();
-    std::unique_ptr<qt::Form1> form = windowIn(folder);
+    std::unique_ptr<qt::MainWindow> form = windowIn(folder);
     state.ResumeTiming();
 
-    form->viewer().CommandClick(15);
+    form->viewer().clickButton(15);
 
     state.PauseTiming();
     const std::size_t pages = (images + 53) / 54;

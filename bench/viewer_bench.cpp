@@ -58,11 +58,11 @@ double recordOfCase(double caseNumber) {
 void keyPressCycle(benchmark::State& state, double caseNumber, double zoom) {
   QuietControls controls;
   Viewer viewer(controls, CaseFileSearch{kDataFolder, {}, {}});
-  viewer.Form_Load();
+  viewer.start();
   viewer.state().CurrentRecord = recordOfCase(caseNumber);
   viewer.state().ZoomFactor = zoom;
   for (auto _ : state) {
-    viewer.Form_KeyDown(key::kEnter);
+    viewer.keyPressed(key::kEnter);
     benchmark::DoNotOptimize(viewer.picture(1).pixels().data());
   }
   if (viewer.state().ZoomFactor != zoom) state.SkipWithError("the zoom did not hold");
@@ -108,10 +108,10 @@ void searchTheLastCase(benchmark::State& state) {
 void typedDigitShowsTheLastCase(benchmark::State& state) {
   QuietControls controls;
   Viewer viewer(controls, CaseFileSearch{largeCaseFile().folder, {}, {}});
-  viewer.Form_Load();
+  viewer.start();
   for (auto _ : state) {
     viewer.state().SearchCaseText = "705";
-    viewer.CASONUM();
+    viewer.showTypedCase();
   }
   if (viewer.state().CurrentRecord != 999) state.SkipWithError("case 705 was not shown");
 }

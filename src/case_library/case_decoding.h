@@ -23,12 +23,12 @@ struct CaseFields {
   std::string CaseCode;                  // '1231'; '123 ' for case 123
   std::string CaseCodeCopy;              // '1231'
   double CaseNumber = 0;                 // 123
-  std::string CaseLabel;                 // ' CASO:   123.1 ', caption of Label1
-  std::string CaseText;                  // '123.1 ', caption of Label3
+  std::string CaseLabel;                 // ' CASO:   123.1 ', caption of CaseLabel
+  std::string CaseText;                  // '123.1 ', caption of CaseNumberLabel
   std::string CaseNumberText;            // '123.1'; '123  ' for case 123
-  std::string SolutionText;              // '   12', caption of Label4
+  std::string SolutionText;              // '   12', caption of SolutionCountLabel
   double SolutionCount = 0;              // 12
-  std::string SolutionLabel;             // ' SOLU:    12 ', caption of Label2
+  std::string SolutionLabel;             // ' SOLU:    12 ', caption of SolutionsLabel
   std::string SolutionDigits;            // '00012'
   std::string ImageBaseName;             // '00012-1231'
 };

@@ -1,4 +1,5 @@
-// The 154-byte record of the case file: field checks, the case code, DECODI and the encoder.
+// The 154-byte record of the case file: field checks, the case code, decodeCellDigits and the
+// encoder.
 #include "case_library/record_format.h"
 
 #include <cassert>

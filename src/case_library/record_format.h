@@ -1,4 +1,5 @@
-// The 154-byte record of the case file "VEXOLITE.DAT": its fields, the case code and DECODI.
+// The 154-byte record of the case file "VEXOLITE.DAT": its fields, the case code and
+// decodeCellDigits.
 #pragma once
 
 #include <array>
@@ -40,8 +41,8 @@ ParseResult<bool> checkRecordFields(const RawRecord& record);
 // Precondition: 0 <= value <= 9999.
 std::string caseCode(int caseValue);
 
-// DECODI: the 150 bytes of the cell field, as characters, become the 300 figure digits (each
-// group zero-padded to four digits). Precondition: every group is at most 9999.
+// decodeCellDigits: the 150 bytes of the cell field, as characters, become the 300 figure digits
+// (each group zero-padded to four digits). Precondition: every group is at most 9999.
 std::string decodeCellField(const RawRecord& record);
 
 // The figure string of the digits: every "8" becomes "|" (end of a row) and every "9" becomes

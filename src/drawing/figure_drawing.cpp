@@ -29,12 +29,12 @@ CellSteps cellStepsFor(double zoom) {
   return steps;
 }
 
-std::optional<ImpossibleCell> drawFigure(RasterSurface& picture1, RasterSurface& picture4,
+std::optional<ImpossibleCell> drawFigure(RasterSurface& figureView, RasterSurface& planSurface,
                                          FigureFields& figure, const Projection& projection,
                                          const SchematicPlan& plan, const HelpChoice& help) {
   const CellSteps steps = cellStepsFor(projection.zoom);
   const double z = projection.zoom;
-  picture1.clear();
+  figureView.clear();
 
   // Back to front: layer by layer upwards, and within a layer the cells nearer the viewer
   // later, so that each cube paints over the ones it hides.
@@ -51,10 +51,10 @@ std::optional<ImpossibleCell> drawFigure(RasterSurface& picture1, RasterSurface&
         const int piece = cubelet[kPieceColumn];
         switch (cubelet[kStateColumn]) {
           case kCubeShown:
-            DIBUJAPERPIC(picture1, anchor, steps, piece, help);
+            drawShadedCube(figureView, anchor, steps, piece, help);
             break;
           case kCubeHidden:
-            DIBUJAPERTENUPIC(picture1, anchor, steps, piece, help);
+            drawFaintCube(figureView, anchor, steps, piece, help);
             break;
           case 0:
             return ImpossibleCell{i, j, k, c};
@@ -65,7 +65,7 @@ std::optional<ImpossibleCell> drawFigure(RasterSurface& picture1, RasterSurface&
     }
   }
 
-  DIBUJAESQ(picture1, picture4, plan, figure.CubeletTable, help);
+  drawPlan(figureView, planSurface, plan, figure.CubeletTable, help);
   return std::nullopt;
 }
 

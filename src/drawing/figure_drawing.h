@@ -38,11 +38,11 @@ struct ImpossibleCell {
   int cube = 0;
 };
 
-// Clears picture1, draws every occupied cell of the figure in the order layer, row, column
-// (shown cubes shaded, hidden cubes faint), then the schematic on picture1 and picture4,
-// recording each cube's square in CubeletTable columns 4 and 5. picture4 is not cleared here.
+// Clears figureView, draws every occupied cell of the figure in the order layer, row, column
+// (shown cubes shaded, hidden cubes faint), then the schematic on figureView and planSurface,
+// recording each cube's square in CubeletTable columns 4 and 5. planSurface is not cleared here.
 // Stops at once, drawing nothing further, at a cube whose state is 0, and returns that cell.
-std::optional<ImpossibleCell> drawFigure(RasterSurface& picture1, RasterSurface& picture4,
+std::optional<ImpossibleCell> drawFigure(RasterSurface& figureView, RasterSurface& planSurface,
                                          FigureFields& figure, const Projection& projection,
                                          const SchematicPlan& plan, const HelpChoice& help);
 

@@ -44,56 +44,56 @@ void rightFaceLine(RasterSurface& surface, int x, int y, const CellSteps& s, int
 
 }  // namespace
 
-void DIBUJAPERPIC(RasterSurface& picture1, CubeAnchor anchor, const CellSteps& steps, int piece,
-                  const HelpChoice& help) {
+void drawShadedCube(RasterSurface& figureView, CubeAnchor anchor, const CellSteps& steps, int piece,
+                    const HelpChoice& help) {
   const int x = anchor.x;
   const int y = anchor.y;
   const int dx = steps.dx;
 
-  picture1.setColour(faceColour(kMidGrey, &PieceShades::left, piece, help));
+  figureView.setColour(faceColour(kMidGrey, &PieceShades::left, piece, help));
   for (int n = 0; n <= steps.h - 1; ++n)
-    leftFaceLine(picture1, x, y, steps, n);
+    leftFaceLine(figureView, x, y, steps, n);
 
-  picture1.setColour(faceColour(kLightGrey, &PieceShades::right, piece, help));
+  figureView.setColour(faceColour(kLightGrey, &PieceShades::right, piece, help));
   for (int n = 0; n <= steps.h - 1; ++n)
-    rightFaceLine(picture1, x, y, steps, n);
+    rightFaceLine(figureView, x, y, steps, n);
 
   // The top face column by column, half a pixel wider per column whatever dy is.
-  picture1.setColour(faceColour(kWhite, &PieceShades::full, piece, help));
+  figureView.setColour(faceColour(kWhite, &PieceShades::full, piece, help));
   for (int n = 1; n <= dx + 1; ++n) {
-    picture1.line(x + n, y - fix(n / 2.0), x + n, y + fix(n / 2.0));
+    figureView.line(x + n, y - fix(n / 2.0), x + n, y + fix(n / 2.0));
   }
   for (int n = 1; n <= dx - 1; ++n) {
-    picture1.line(x + dx + 1 + n, y - fix((dx - n) / 2.0 - 0.75), x + dx + 1 + n,
-                  y + fix((dx - n) / 2.0));
+    figureView.line(x + dx + 1 + n, y - fix((dx - n) / 2.0 - 0.75), x + dx + 1 + n,
+                    y + fix((dx - n) / 2.0));
   }
 
-  picture1.setColour(kBlack);
-  cubeEdges(picture1, x, y, steps);
+  figureView.setColour(kBlack);
+  cubeEdges(figureView, x, y, steps);
 }
 
-void DIBUJAPERTENUPIC(RasterSurface& picture1, CubeAnchor anchor, const CellSteps& steps, int piece,
-                      const HelpChoice& help) {
+void drawFaintCube(RasterSurface& figureView, CubeAnchor anchor, const CellSteps& steps, int piece,
+                   const HelpChoice& help) {
   const int x = anchor.x;
   const int y = anchor.y;
   const int dx = steps.dx;
 
-  picture1.setColour(faceColour(kBlack, &PieceShades::full, piece, help));
+  figureView.setColour(faceColour(kBlack, &PieceShades::full, piece, help));
   for (int n = 0; n <= steps.h - 1; n += 2)
-    leftFaceLine(picture1, x, y, steps, n);
+    leftFaceLine(figureView, x, y, steps, n);
   for (int n = 0; n <= steps.h - 1; n += 2)
-    rightFaceLine(picture1, x, y, steps, n);
+    rightFaceLine(figureView, x, y, steps, n);
 
   // Every second column of the top face; the column X + dx + 2 belongs to both halves.
   for (int n = 1; n <= dx + 1; n += 2) {
-    picture1.line(x + n + 1, y - fix(n / 2.0), x + n + 1, y + fix(n / 2.0 + 0.5));
+    figureView.line(x + n + 1, y - fix(n / 2.0), x + n + 1, y + fix(n / 2.0 + 0.5));
   }
   for (int n = 1; n <= dx - 1; n += 2) {
-    picture1.line(x + dx + 1 + n, y - fix((dx - n) / 2.0 - 0.75), x + dx + 1 + n,
-                  y + fix((dx - n) / 2.0 + 0.75));
+    figureView.line(x + dx + 1 + n, y - fix((dx - n) / 2.0 - 0.75), x + dx + 1 + n,
+                    y + fix((dx - n) / 2.0 + 0.75));
   }
 
-  cubeEdges(picture1, x, y, steps);
+  cubeEdges(figureView, x, y, steps);
 }
 
 }  // namespace vexolite

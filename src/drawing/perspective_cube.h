@@ -7,7 +7,7 @@
 
 namespace vexolite {
 
-// The anchor of a cube: the left corner (X, Y) of its top face, in pixels on Picture1. From it
+// The anchor of a cube: the left corner (X, Y) of its top face, in pixels on FigureView. From it
 // the top face has corners L (X, Y), F (X + dx, Y + dy), R (X + 2 dx, Y), B (X + dx, Y - dy),
 // and the side faces hang h pixels below L, F and R.
 struct CubeAnchor {
@@ -17,12 +17,12 @@ struct CubeAnchor {
 // The shaded cube: left, right and top faces filled by parallel lines in the piece's shades
 // (or the neutral grey, light grey and white), then the nine visible edges in black. Covers
 // columns X..X + 2 dx and rows Y - dy..Y + dy + h. Leaves the pen black.
-void DIBUJAPERPIC(RasterSurface& picture1, CubeAnchor anchor, const CellSteps& steps, int piece,
-                  const HelpChoice& help);
+void drawShadedCube(RasterSurface& figureView, CubeAnchor anchor, const CellSteps& steps, int piece,
+                    const HelpChoice& help);
 
 // The ghost of a hidden cube: the same outline, its faces hatched by every second line, all in
 // black or, when the piece is highlighted, its full colour. What lies behind shows through.
-void DIBUJAPERTENUPIC(RasterSurface& picture1, CubeAnchor anchor, const CellSteps& steps, int piece,
-                      const HelpChoice& help);
+void drawFaintCube(RasterSurface& figureView, CubeAnchor anchor, const CellSteps& steps, int piece,
+                   const HelpChoice& help);
 
 }  // namespace vexolite

@@ -7,8 +7,8 @@ namespace vexolite {
 
 // What the highlight rule reads of the window and the shown case.
 struct HelpChoice {
-  bool helpWithPiece = false;  // Option9 selected
-  int chosenPiece = 0;         // 1..7 for Option1..Option7 selected, 0 for none
+  bool helpWithPiece = false;  // OnePieceHelpOption selected
+  int chosenPiece = 0;         // 1..7 for PieceV..PieceTripod selected, 0 for none
   double solutionCount = 0;
   double caseNumber = 0;  // whole-number part
 };

@@ -1,4 +1,4 @@
-// The schematic: one square per cell of the figure, layer beside layer, bottom right of Picture1.
+// The schematic: one square per cell of the figure, layer beside layer, bottom right of FigureView.
 #include "drawing/schematic.h"
 
 #include <cassert>
@@ -25,8 +25,8 @@ constexpr int kFirstGapCode = 28;
 
 }  // namespace
 
-void DIBUJAESQ(RasterSurface& picture1, RasterSurface& picture4, const SchematicPlan& plan,
-               CubeletRows& cubelets, const HelpChoice& help) {
+void drawPlan(RasterSurface& figureView, RasterSurface& planSurface, const SchematicPlan& plan,
+              CubeletRows& cubelets, const HelpChoice& help) {
   assert(plan.rowCount >= 0 && static_cast<std::size_t>(plan.rowCount) < plan.rows.size());
   const int length = static_cast<int>(plan.rows[1].size());
   const int left = kRightEdge - kPitch * length;
@@ -48,9 +48,9 @@ void DIBUJAESQ(RasterSurface& picture1, RasterSurface& picture4, const Schematic
       const int state = cubelet[kStateColumn];
       const int piece = cubelet[kPieceColumn];
       if (state == kCubeShown) {
-        CUBITOLLENOPIC(picture1, picture4, at, piece, help);
+        drawCubeSquare(figureView, planSurface, at, piece, help);
       } else if (state == 0 || state == kCubeHidden) {
-        CUBITOVACIOPIC(picture1, picture4, at, state, piece, help);
+        drawEmptySquare(figureView, planSurface, at, state, piece, help);
       }
     }
   }

@@ -1,4 +1,4 @@
-// The two glyphs of a schematic cell: its square on Picture1 and its small mark on Picture4.
+// The two glyphs of a schematic cell: its square on FigureView and its small mark on PlanSurface.
 #include "drawing/schematic_glyphs.h"
 
 #include "case_library/figure.h"
@@ -34,27 +34,27 @@ void squareInterior(RasterSurface& surface, int x, int y) {
 
 }  // namespace
 
-void CUBITOLLENOPIC(RasterSurface& picture1, RasterSurface& picture4, const GlyphCorner& at,
+void drawCubeSquare(RasterSurface& figureView, RasterSurface& planSurface, const GlyphCorner& at,
                     int piece, const HelpChoice& help) {
-  picture1.setColour(kMidGrey);
-  picture4.setColour(kBlack);
-  squareOutline(picture1, at.x, at.y);
-  smallMark(picture4, at.smallX, at.smallY);
-  picture1.setColour(kMidGrey);
-  if (isHighlighted(help, piece)) picture1.setColour(pieceShades(piece).full);
-  squareInterior(picture1, at.x, at.y);
+  figureView.setColour(kMidGrey);
+  planSurface.setColour(kBlack);
+  squareOutline(figureView, at.x, at.y);
+  smallMark(planSurface, at.smallX, at.smallY);
+  figureView.setColour(kMidGrey);
+  if (isHighlighted(help, piece)) figureView.setColour(pieceShades(piece).full);
+  squareInterior(figureView, at.x, at.y);
 }
 
-void CUBITOVACIOPIC(RasterSurface& picture1, RasterSurface& picture4, const GlyphCorner& at,
-                    int cubeState, int piece, const HelpChoice& help) {
-  picture1.setColour(kLightGrey);
-  picture4.setColour(kLightGrey);
-  squareOutline(picture1, at.x, at.y);
-  smallMark(picture4, at.smallX, at.smallY);
-  if (cubeState == kEmptyCellState) picture1.setColour(kWhite);
-  if (cubeState == kCubeHidden) picture1.setColour(kLightGrey);
-  if (isHighlighted(help, piece)) picture1.setColour(pieceShades(piece).tint);
-  squareInterior(picture1, at.x, at.y);
+void drawEmptySquare(RasterSurface& figureView, RasterSurface& planSurface, const GlyphCorner& at,
+                     int cubeState, int piece, const HelpChoice& help) {
+  figureView.setColour(kLightGrey);
+  planSurface.setColour(kLightGrey);
+  squareOutline(figureView, at.x, at.y);
+  smallMark(planSurface, at.smallX, at.smallY);
+  if (cubeState == kEmptyCellState) figureView.setColour(kWhite);
+  if (cubeState == kCubeHidden) figureView.setColour(kLightGrey);
+  if (isHighlighted(help, piece)) figureView.setColour(pieceShades(piece).tint);
+  squareInterior(figureView, at.x, at.y);
 }
 
 }  // namespace vexolite

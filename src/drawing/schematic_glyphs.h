@@ -1,4 +1,4 @@
-// The two glyphs of a schematic cell: its square on Picture1 and its small mark on Picture4.
+// The two glyphs of a schematic cell: its square on FigureView and its small mark on PlanSurface.
 #pragma once
 
 #include "drawing/piece_palette.h"
@@ -6,22 +6,22 @@
 
 namespace vexolite {
 
-// Top-left corners of a cell's 6 x 6 square on Picture1 (GlyphX, GlyphY) and of its 2 x 2 mark
-// on Picture4 (SmallGlyphX, SmallGlyphY), in pixels.
+// Top-left corners of a cell's 6 x 6 square on FigureView (GlyphX, GlyphY) and of its 2 x 2 mark
+// on PlanSurface (SmallGlyphX, SmallGlyphY), in pixels.
 struct GlyphCorner {
   int x = 0, y = 0;
   int smallX = 0, smallY = 0;
 };
 
 // The filled glyph of a shown cube: a grey 6 x 6 outline around a 4 x 4 interior, grey or the
-// piece's full colour when the piece is highlighted; a black mark on picture4.
-void CUBITOLLENOPIC(RasterSurface& picture1, RasterSurface& picture4, const GlyphCorner& at,
+// piece's full colour when the piece is highlighted; a black mark on planSurface.
+void drawCubeSquare(RasterSurface& figureView, RasterSurface& planSurface, const GlyphCorner& at,
                     int piece, const HelpChoice& help);
 
 // The empty glyph of an empty cell (cubeState 0, white interior) or of a hidden cube
 // (cubeState 2, light grey interior, or the piece's tint when the piece is highlighted); the
-// outline and the mark on picture4 are light grey. An empty cell has piece 0.
-void CUBITOVACIOPIC(RasterSurface& picture1, RasterSurface& picture4, const GlyphCorner& at,
-                    int cubeState, int piece, const HelpChoice& help);
+// outline and the mark on planSurface are light grey. An empty cell has piece 0.
+void drawEmptySquare(RasterSurface& figureView, RasterSurface& planSurface, const GlyphCorner& at,
+                     int cubeState, int piece, const HelpChoice& help);
 
 }  // namespace vexolite

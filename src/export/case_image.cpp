@@ -20,7 +20,7 @@ constexpr int kViewCornerY = 1;
 constexpr int kViewCornerWidth = 142;
 constexpr int kViewCornerHeight = 125;
 
-// The plan lands one pixel right of and below its place on Picture4.
+// The plan lands one pixel right of and below its place on PlanSurface.
 constexpr int kPlanX = 1;
 constexpr int kPlanY = 1;
 

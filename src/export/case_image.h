@@ -8,15 +8,15 @@
 
 namespace vexolite {
 
-inline constexpr int kCaseImageWidth = 143;   // pixels, as Picture3
+inline constexpr int kCaseImageWidth = 143;   // pixels, as CaseImage
 inline constexpr int kCaseImageHeight = 115;  // pixels
 
 // The captions the image carries, as the labels hold them after a load.
 struct CaseCaptions {
-  std::string caseLabel;      // Label1, ' CASO:   123.1 '
-  std::string solutionLabel;  // Label2, ' SOLU:    12 '
-  std::string caseText;       // Label3, '123.1 '
-  std::string solutionText;   // Label4, '   12'
+  std::string caseLabel;      // CaseLabel, ' CASO:   123.1 '
+  std::string solutionLabel;  // SolutionsLabel, ' SOLU:    12 '
+  std::string caseText;       // CaseNumberLabel, '123.1 '
+  std::string solutionText;   // SolutionCountLabel, '   12'
 };
 
 // Puts one caption into the rich-text box and renders the box's text onto the text surface,
@@ -29,10 +29,10 @@ void stampCaption(const CaptionRenderer& render, const std::string& caption,
                   RasterSurface& textSurface, RasterSurface& target, int x, int y);
 
 struct CaseImageSurfaces {
-  RasterSurface& view;        // Picture1, the drawn case; keeps the two label stamps
-  RasterSurface& text;        // Picture2, the text work surface, 640 x 480
-  RasterSurface& image;       // Picture3, 143 x 115, the image composed
-  const RasterSurface& plan;  // Picture4, the small plan of the cubes
+  RasterSurface& view;        // FigureView, the drawn case; keeps the two label stamps
+  RasterSurface& text;        // TextSurface, the text work surface, 640 x 480
+  RasterSurface& image;       // CaseImage, 143 x 115, the image composed
+  const RasterSurface& plan;  // PlanSurface, the small plan of the cubes
 };
 
 // Composes the case image on surfaces.image: the label stamps on the view at (540, 1) and

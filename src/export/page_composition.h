@@ -12,7 +12,7 @@ namespace vexolite {
 inline constexpr int kPageColumns = 9;
 inline constexpr int kPageRows = 6;
 inline constexpr int kPageCells = kPageColumns * kPageRows;        // 54
-inline constexpr int kPageWidth = kPageColumns * kCaseImageWidth;  // 1287 pixels, Picture5
+inline constexpr int kPageWidth = kPageColumns * kCaseImageWidth;  // 1287 pixels, PageSurface
 inline constexpr int kPageHeight = kPageRows * kCaseImageHeight;   // 690 pixels
 inline constexpr int kLastPageNumber = 99;                         // page names carry two digits
 

@@ -10,7 +10,7 @@ namespace vexolite {
 
 struct SymmetryReport {
   int extentZ = 0, extentY = 0, extentX = 0;  // e1, e2, e3: first, second, third index
-  // Check1 .. Check9 in order: X, Y, Z, XY/, XY\, XZ/, XZ\, YZ/, YZ\.
+  // MirrorX .. MirrorYZBackslash in order: X, Y, Z, XY/, XY\, XZ/, XZ\, YZ/, YZ\.
   std::array<bool, 9> mirrors{};
 };
 

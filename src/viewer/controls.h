@@ -12,86 +12,86 @@ class ExportPlatform;
 
 // Every control of the window, by its name. Families are contiguous so that Command(n) etc. work.
 enum class Control : int {
-  Form1,
-  Picture1,
-  Picture2,
-  Picture3,
-  Picture4,
-  Picture5,
-  Command1,
-  Command2,
-  Command3,
-  Command4,
-  Command5,
-  Command6,
-  Command7,
-  Command8,
-  Command9,
-  Command10,
-  Command11,
-  Command12,
-  Command13,
-  Command14,
-  Command15,
-  Option1,
-  Option2,
-  Option3,
-  Option4,
-  Option5,
-  Option6,
-  Option7,
-  Option8,
-  Option9,
-  Check1,
-  Check2,
-  Check3,
-  Check4,
-  Check5,
-  Check6,
-  Check7,
-  Check8,
-  Check9,
-  Label1,
-  Label2,
-  Label3,
-  Label4,
-  Label5,
-  Label6,
-  Label7,
-  Label8,
-  Label9,
-  Text1,
-  Text2,
-  Text3,
-  Frame1,
-  RichTextBox1,
+  MainWindow,
+  FigureView,
+  TextSurface,
+  CaseImage,
+  PlanSurface,
+  PageSurface,
+  DrawButton,
+  HelpButton,
+  TurnUpButton,
+  TurnDownButton,
+  TurnLeftButton,
+  TurnRightButton,
+  PreviousByNumberButton,
+  NextByNumberButton,
+  PreviousBySolutionsButton,
+  NextBySolutionsButton,
+  ZoomOutButton,
+  ZoomInButton,
+  ExportCaseButton,
+  ExportAllButton,
+  ComposePagesButton,
+  PieceV,
+  PieceL,
+  PieceT,
+  PieceZ,
+  PieceRightScrew,
+  PieceLeftScrew,
+  PieceTripod,
+  NoHelpOption,
+  OnePieceHelpOption,
+  MirrorX,
+  MirrorY,
+  MirrorZ,
+  MirrorXYSlash,
+  MirrorXYBackslash,
+  MirrorXZSlash,
+  MirrorXZBackslash,
+  MirrorYZSlash,
+  MirrorYZBackslash,
+  CaseLabel,
+  SolutionsLabel,
+  CaseNumberLabel,
+  SolutionCountLabel,
+  SymmetryHeading,
+  SizeHeading,
+  SizeX,
+  SizeY,
+  SizeZ,
+  CaseNumberBox,
+  HelpBox,
+  ZoomBox,
+  PiecePanel,
+  CaptionBox,
 };
-inline constexpr int kControlCount = static_cast<int>(Control::RichTextBox1) + 1;
+inline constexpr int kControlCount = static_cast<int>(Control::CaptionBox) + 1;
 
 // The n-th member of a family, n from 1. Preconditions: n within the family.
 constexpr Control Picture(int n) {
-  return Control(static_cast<int>(Control::Picture1) + n - 1);
+  return Control(static_cast<int>(Control::FigureView) + n - 1);
 }
 constexpr Control Command(int n) {
-  return Control(static_cast<int>(Control::Command1) + n - 1);
+  return Control(static_cast<int>(Control::DrawButton) + n - 1);
 }
 constexpr Control Option(int n) {
-  return Control(static_cast<int>(Control::Option1) + n - 1);
+  return Control(static_cast<int>(Control::PieceV) + n - 1);
 }
 constexpr Control Check(int n) {
-  return Control(static_cast<int>(Control::Check1) + n - 1);
+  return Control(static_cast<int>(Control::MirrorX) + n - 1);
 }
 constexpr Control Label(int n) {
-  return Control(static_cast<int>(Control::Label1) + n - 1);
+  return Control(static_cast<int>(Control::CaseLabel) + n - 1);
 }
 constexpr Control Text(int n) {
-  return Control(static_cast<int>(Control::Text1) + n - 1);
+  return Control(static_cast<int>(Control::CaseNumberBox) + n - 1);
 }
 
 enum class MessageIcon { None, Exclamation, Critical };
 
-// What the viewer's operations need of the window: the widgets hold the texts of Text1 and
-// Text3, the captions of the labels, the check and option values; the viewer reads and sets
+// What the viewer's operations need of the window: the widgets hold the texts of CaseNumberBox and
+// ZoomBox, the captions of the labels, the check and option values; the viewer reads and sets
 // them here and never touches a widget directly. Every call acts at once (no deferred repaint
 // is observable by the viewer).
 class Controls {

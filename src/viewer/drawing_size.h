@@ -7,11 +7,11 @@ namespace vexolite {
 
 inline constexpr double kZoomStep = 0.5;
 inline constexpr double kSmallestZoom = 0.5;
-// The largest drawing that fits Picture1 with its 1-pixel margin, in pixels.
+// The largest drawing that fits FigureView with its 1-pixel margin, in pixels.
 inline constexpr double kFitWidth = 639;
 inline constexpr double kFitHeight = 479;
 
-// Everything TAMANO leaves behind, in pixels (whole numbers held as doubles). The anchor and
+// Everything fitDrawing leaves behind, in pixels (whole numbers held as doubles). The anchor and
 // edges are those of the last occupied cell, as the scan leaves them.
 struct DrawingSize {
   double RawStepX = 0, RawStepY = 0, RawCellHeight = 0;
@@ -27,7 +27,7 @@ struct DrawingSize {
 // above it. Precondition: cubeSide 0..16, zoom > 0.
 DrawingSize measureDrawing(const CellGrid& cells, int cubeSide, double zoom);
 
-// The drawing fits Picture1 (639 and 479, not 640 and 480).
+// The drawing fits FigureView (639 and 479, not 640 and 480).
 inline bool fitsPicture(const DrawingSize& size) {
   return size.DrawingWidth <= kFitWidth && size.DrawingHeight <= kFitHeight;
 }

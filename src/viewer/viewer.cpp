@@ -31,7 +31,7 @@ bool keyReachesFocusedControl(int keyCode) {
     case key::kEnter:
       return false;
     default:
-      return true;  // keypad plus and minus are typed into Text1 too, which then drops them
+      return true;  // keypad plus and minus are typed into CaseNumberBox too, which then drops them
   }
 }
 
@@ -71,9 +71,9 @@ std::string recordFaultText(const RecordFault& fault) {
 Viewer::Viewer(Controls& controls, CaseFileSearch search)
     : controls_(controls),
       search_(std::move(search)),
-      pictures_{surfaceOf(Control::Picture1), surfaceOf(Control::Picture2),
-                surfaceOf(Control::Picture3), surfaceOf(Control::Picture4),
-                surfaceOf(Control::Picture5)} {}
+      pictures_{surfaceOf(Control::FigureView), surfaceOf(Control::TextSurface),
+                surfaceOf(Control::CaseImage), surfaceOf(Control::PlanSurface),
+                surfaceOf(Control::PageSurface)} {}
 
 std::string Viewer::fileName() const {
   return caseFile_ ? caseFile_->string() : std::string(kCaseFileName);
@@ -118,15 +118,15 @@ std::string Viewer::measureCaseFile() {
   return {};
 }
 
-void Viewer::Form_Load() {
+void Viewer::start() {
   const std::string partialRecordWarning = measureCaseFile();
   state_.LastCaseNumber = kLastCaseNumber;
   state_.ZoomFactor = kStartZoom;
-  controls_.setText(Control::Text3, decimalText(state_.ZoomFactor));
+  controls_.setText(Control::ZoomBox, decimalText(state_.ZoomFactor));
   state_.CurrentRecord = state_.RecordCount;
 
-  controls_.setEnabled(Control::Frame1, false);
-  controls_.setVisible(Control::Text2, false);
+  controls_.setEnabled(Control::PiecePanel, false);
+  controls_.setVisible(Control::HelpBox, false);
 
   if (!caseFileProblem_.empty()) {
     controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
@@ -136,7 +136,7 @@ void Viewer::Form_Load() {
   controls_.showMessage(kStartMessage, MessageIcon::Exclamation);
 }
 
-void Viewer::Form_KeyDown(int keyCode) {
+void Viewer::keyPressed(int keyCode) {
   if (keyCode <= 0 || ending_) return;
   state_.LastKeyText = " " + std::to_string(keyCode);
   switch (keyCode) {
@@ -144,10 +144,10 @@ void Viewer::Form_KeyDown(int keyCode) {
       controls_.endProgram();
       break;
     case key::kF1:
-      AYUDA();
+      showHelp();
       break;
     case key::kEnter:
-      LEERARCHIVO();
+      showCurrentRecord();
       break;
     case key::kUp:
       ARRIBA();
@@ -162,38 +162,38 @@ void Viewer::Form_KeyDown(int keyCode) {
       DERECHA();
       break;
     case key::kHome:
-      LEERANTERIORORDE();
+      previousByNumber();
       break;
     case key::kEnd:
-      LEERSIGUIENTORDE();
+      nextByNumber();
       break;
     case key::kPageUp:
-      LEERANTERIORSOLU();
+      previousBySolutions();
       break;
     case key::kPageDown:
-      LEERSIGUIENTSOLU();
+      nextBySolutions();
       break;
     case key::kKeypadMinus:
-      DISMINUIR();
-      controls_.setFocus(Control::Text1);
+      zoomOut();
+      controls_.setFocus(Control::CaseNumberBox);
       break;
     case key::kKeypadPlus:
-      AUMENTAR();
-      controls_.setFocus(Control::Text1);
+      zoomIn();
+      controls_.setFocus(Control::CaseNumberBox);
       break;
     default:
       break;
   }
 }
 
-void Viewer::CommandClick(int n) {
+void Viewer::clickButton(int n) {
   if (ending_) return;
   switch (n) {
     case 1:
-      LEERARCHIVO();
+      showCurrentRecord();
       break;
     case 2:
-      AYUDA();
+      showHelp();
       break;
     case 3:
       ARRIBA();
@@ -208,38 +208,38 @@ void Viewer::CommandClick(int n) {
       DERECHA();
       break;
     case 7:
-      LEERANTERIORORDE();
+      previousByNumber();
       break;
     case 8:
-      LEERSIGUIENTORDE();
+      nextByNumber();
       break;
     case 9:
-      LEERANTERIORSOLU();
+      previousBySolutions();
       break;
     case 10:
-      LEERSIGUIENTSOLU();
+      nextBySolutions();
       break;
     case 11:
-      DISMINUIR();
+      zoomOut();
       break;
     case 12:
-      AUMENTAR();
+      zoomIn();
       break;
     case 13:
-      Command13_Click();
+      exportCaseImage();
       break;
     case 14:
-      Command14_Click();
+      exportAllCases();
       break;
     case 15:
-      Command15_Click();
+      composePages();
       break;
     default:
       break;
   }
 }
 
-bool Viewer::LEERARCHIVO() {
+bool Viewer::showCurrentRecord() {
   if (state_.RecordCount < 1) {
     controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
     return false;
@@ -273,22 +273,22 @@ bool Viewer::LEERARCHIVO() {
   static_cast<CaseFields&>(state_) = decoded.value().fields;
   applyFigure(decoded.value().figure, state_);
 
-  controls_.setText(Control::Label1, state_.CaseLabel);
-  controls_.setText(Control::Label3, state_.CaseText);
-  controls_.setText(Control::Label2, state_.SolutionLabel);
-  controls_.setText(Control::Label4, state_.SolutionText);
+  controls_.setText(Control::CaseLabel, state_.CaseLabel);
+  controls_.setText(Control::CaseNumberLabel, state_.CaseText);
+  controls_.setText(Control::SolutionsLabel, state_.SolutionLabel);
+  controls_.setText(Control::SolutionCountLabel, state_.SolutionText);
   channel_.close();
-  CARGARYMOSTRAR();
+  redraw();
   return true;
 }
 
-void Viewer::AYUDA() {
-  controls_.setVisible(Control::Picture1, false);
-  controls_.setVisible(Control::Text2, true);
+void Viewer::showHelp() {
+  controls_.setVisible(Control::FigureView, false);
+  controls_.setVisible(Control::HelpBox, true);
   controls_.showMessage("", MessageIcon::None);
-  controls_.setVisible(Control::Text2, false);
-  controls_.setVisible(Control::Picture1, true);
-  LEERARCHIVO();
+  controls_.setVisible(Control::HelpBox, false);
+  controls_.setVisible(Control::FigureView, true);
+  showCurrentRecord();
 }
 
 }  // namespace vexolite

@@ -33,45 +33,45 @@ class Viewer {
   const std::optional<std::filesystem::path>& caseFile() const { return caseFile_; }
 
   // Events.
-  void Form_Load();
-  // Key-down of the window and of Picture1, with a standard virtual-key code; the window sees
+  void start();
+  // Key-down of the window and of FigureView, with a standard virtual-key code; the window sees
   // every key before the focused control.
-  void Form_KeyDown(int keyCode);
-  void CommandClick(int n);  // Command1_Click .. Command15_Click
-  // Option1_Click .. Option9_Click: the option has just been selected.
-  void OptionClick(int n);
-  // A press on Picture1 at pixel (x, y); the button plays no part.
-  void Picture1_MouseDown(double x, double y);
-  // Every change of Text1's text, the user's or the viewer's own.
-  void Text1_Change();
+  void keyPressed(int keyCode);
+  void clickButton(int n);  // DrawButton_Click .. composePages
+  // PieceV_Click .. OnePieceHelpOption_Click: the option has just been selected.
+  void chooseOption(int n);
+  // A press on FigureView at pixel (x, y); the button plays no part.
+  void pressOnView(double x, double y);
+  // Every change of CaseNumberBox's text, the user's or the viewer's own.
+  void caseNumberEdited();
 
   // Operations.
   // Shows record CurrentRecord; false when it could not, after a message saying why.
-  bool LEERARCHIVO();
-  void AYUDA();
-  void CARGARYMOSTRAR();
-  void TAMANO();
-  void DISMINUIR();
-  void AUMENTAR();
-  void simetria();
-  void DIBUJATODO();
+  bool showCurrentRecord();
+  void showHelp();
+  void redraw();
+  void fitDrawing();
+  void zoomOut();
+  void zoomIn();
+  void updateSymmetry();
+  void paintFigure();
   void ARRIBA();
   void ABAJO();
   void IZQUIERDA();
   void DERECHA();
-  void CASONUM();
-  void LEERANTERIORORDE();
-  void LEERSIGUIENTORDE();
-  void LEERANTERIORSOLU();
-  bool LEERSIGUIENTSOLU();  // as LEERARCHIVO, on the next record
+  void showTypedCase();
+  void previousByNumber();
+  void nextByNumber();
+  void previousBySolutions();
+  bool nextBySolutions();  // as showCurrentRecord, on the next record
   // Image export: the case image, every case, the pages.
-  void Command13_Click();
-  void Command14_Click();
-  void Command15_Click();
-  // Saves Picture5 as the next page; returns why it could not, and then counts no page.
-  std::optional<std::string> guardabmp(ExportPlatform& platform);
+  void exportCaseImage();
+  void exportAllCases();
+  void composePages();
+  // Saves PageSurface as the next page; returns why it could not, and then counts no page.
+  std::optional<std::string> writeNextPage(ExportPlatform& platform);
 
-  // Picture1 .. Picture5, n from 1: the surfaces the operations draw on.
+  // FigureView .. PageSurface, n from 1: the surfaces the operations draw on.
   const RasterSurface& picture(int n) const { return pictures_[static_cast<std::size_t>(n - 1)]; }
   // What the highlight rule reads of the options and the shown case.
   HelpChoice helpChoice() const;
@@ -95,11 +95,11 @@ class Viewer {
   bool ending_ = false;  // the program is ending: no further event is handled, nothing drawn
 };
 
-// The decimal text of a zoom or other number as Text3 shows it: "0.5", "1", "1.5".
+// The decimal text of a zoom or other number as ZoomBox shows it: "0.5", "1", "1.5".
 std::string decimalText(double value);
 
-// True for the keys whose typed character belongs in Text1 even when the window acted on them:
-// every key outside the key table, and the keypad plus and minus.
+// True for the keys whose typed character belongs in CaseNumberBox even when the window acted on
+// them: every key outside the key table, and the keypad plus and minus.
 bool keyReachesFocusedControl(int keyCode);
 
 }  // namespace vexolite

@@ -58,7 +58,7 @@ std::string folderName(const std::filesystem::path& folder) {
 
 }  // namespace
 
-void Viewer::Command13_Click() {
+void Viewer::exportCaseImage() {
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
   if (state_.CaseCodeCopy.empty()) {
@@ -76,15 +76,16 @@ void Viewer::Command13_Click() {
 std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
   const CaptionRenderer render = [this, &platform](const std::string& caption,
                                                    RasterSurface& textSurface) {
-    controls_.setText(Control::RichTextBox1, caption);
-    platform.renderText(controls_.text(Control::RichTextBox1), textSurface);
+    controls_.setText(Control::CaptionBox, caption);
+    platform.renderText(controls_.text(Control::CaptionBox), textSurface);
   };
-  const CaseCaptions captions{controls_.text(Control::Label1), controls_.text(Control::Label2),
-                              controls_.text(Control::Label3), controls_.text(Control::Label4)};
+  const CaseCaptions captions{
+      controls_.text(Control::CaseLabel), controls_.text(Control::SolutionsLabel),
+      controls_.text(Control::CaseNumberLabel), controls_.text(Control::SolutionCountLabel)};
   composeCaseImage(captions, render, {pictures_[0], pictures_[1], pictures_[2], pictures_[3]});
-  controls_.showPicture(Control::Picture1, pictures_[0]);
-  controls_.showPicture(Control::Picture2, pictures_[1]);
-  controls_.showPicture(Control::Picture3, pictures_[2]);
+  controls_.showPicture(Control::FigureView, pictures_[0]);
+  controls_.showPicture(Control::TextSurface, pictures_[1]);
+  controls_.showPicture(Control::CaseImage, pictures_[2]);
 
   const CaseImageNames names = caseImageNames(state_.CaseCodeCopy, state_.ImageBaseName);
   std::vector<std::uint8_t> bytes;
@@ -100,7 +101,7 @@ std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
 
 // Every record once, in solution order, starting after the one shown: after RecordCount steps
 // the case shown at the start is shown again, and exported last.
-void Viewer::Command14_Click() {
+void Viewer::exportAllCases() {
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
   std::optional<std::string> failure;
@@ -109,7 +110,7 @@ void Viewer::Command14_Click() {
     const double count = state_.RecordCount;
     for (state_.LoopIndexExport = 1; state_.LoopIndexExport <= count; state_.LoopIndexExport += 1) {
       // A record the loader refuses ends the run; the loader has already said why.
-      if (!LEERSIGUIENTSOLU() || ending_) break;
+      if (!nextBySolutions() || ending_) break;
       failure = writeCaseImage(*platform);
       if (failure) break;
     }
@@ -123,7 +124,7 @@ void Viewer::Command14_Click() {
 
 // The case image files of the working folder, in name order, onto pages of 54 cells. A file
 // that cannot be read takes no cell; a page is written once it holds an image.
-void Viewer::Command15_Click() {
+void Viewer::composePages() {
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
   const std::filesystem::path& folder = search_.workingFolder;
@@ -167,7 +168,7 @@ void Viewer::Command15_Click() {
       placeInCell(picture, pictures_[4], cell);
       if (++filled == kPageCells) {
         filled = 0;
-        if (auto failure = guardabmp(*platform)) {
+        if (auto failure = writeNextPage(*platform)) {
           messages.push_back({*failure});
           stopped = true;
           break;
@@ -178,15 +179,15 @@ void Viewer::Command15_Click() {
     if (!stopped) {
       state_.PageFileName.clear();  // the listing has run out
       if (filled > 0) {
-        if (auto failure = guardabmp(*platform)) {
+        if (auto failure = writeNextPage(*platform)) {
           messages.push_back({*failure});
         } else {
           ++pagesWritten;
         }
       }
     }
-    controls_.showPicture(Control::Picture3, pictures_[2]);
-    controls_.showPicture(Control::Picture5, pictures_[4]);
+    controls_.showPicture(Control::CaseImage, pictures_[2]);
+    controls_.showPicture(Control::PageSurface, pictures_[4]);
   }
   if (!skipped.empty()) {
     messages.push_back({skippedFilesMessage(skipped, pagesWritten), MessageIcon::Exclamation});
@@ -196,7 +197,7 @@ void Viewer::Command15_Click() {
   }
 }
 
-std::optional<std::string> Viewer::guardabmp(ExportPlatform& platform) {
+std::optional<std::string> Viewer::writeNextPage(ExportPlatform& platform) {
   const double next = state_.PageNumber + 1;
   const std::optional<std::string> name = pageFileName(next);
   if (!name) {
@@ -214,7 +215,7 @@ std::optional<std::string> Viewer::guardabmp(ExportPlatform& platform) {
            ". La composicion de paginas se detiene aqui.";
   }
   state_.PageNumber = next;
-  controls_.showPicture(Control::Picture5, pictures_[4]);
+  controls_.showPicture(Control::PageSurface, pictures_[4]);
   return std::nullopt;
 }
 

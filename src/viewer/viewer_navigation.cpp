@@ -10,7 +10,7 @@ namespace vexolite {
 
 // A number of 0 or below, or above 705, names no case and shows the last record of the file.
 // Searching for the record count as a case number instead would show an unrelated case.
-void Viewer::CASONUM() {
+void Viewer::showTypedCase() {
   state_.CurrentRecord = state_.RecordCount;
   if (const std::optional<std::string> key =
           caseSearchKey(state_.SearchCaseText, state_.LastCaseNumber)) {
@@ -24,43 +24,43 @@ void Viewer::CASONUM() {
     }
   }
   channel_.close();
-  LEERARCHIVO();
+  showCurrentRecord();
 }
 
 void Viewer::stepCaseNumber(double caseNumber) {
   state_.CurrentRecord = caseNumber;
   state_.SearchCaseText = decimalText(caseNumber);
-  CASONUM();
+  showTypedCase();
 }
 
-void Viewer::LEERANTERIORORDE() {
+void Viewer::previousByNumber() {
   double previous = std::trunc(numericValue(state_.CaseNumberText) - 1);
   if (previous <= 0) previous = state_.LastCaseNumber;
   stepCaseNumber(previous);
 }
 
-void Viewer::LEERSIGUIENTORDE() {
+void Viewer::nextByNumber() {
   double next = std::trunc(numericValue(state_.CaseNumberText) + 1);
   if (next > state_.LastCaseNumber) next = 1;
   stepCaseNumber(next);
 }
 
-void Viewer::LEERANTERIORSOLU() {
+void Viewer::previousBySolutions() {
   if (state_.CurrentRecord - 1 >= 1) {
     state_.CurrentRecord = state_.CurrentRecord - 1;
   } else {
     state_.CurrentRecord = state_.RecordCount;
   }
-  LEERARCHIVO();
+  showCurrentRecord();
 }
 
-bool Viewer::LEERSIGUIENTSOLU() {
+bool Viewer::nextBySolutions() {
   if (state_.CurrentRecord + 1 <= state_.RecordCount) {
     state_.CurrentRecord = state_.CurrentRecord + 1;
   } else {
     state_.CurrentRecord = 1;
   }
-  return LEERARCHIVO();
+  return showCurrentRecord();
 }
 
 }  // namespace vexolite

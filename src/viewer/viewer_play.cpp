@@ -6,7 +6,7 @@ namespace vexolite {
 
 void Viewer::turn(Turn turn) {
   turnCells(state_.CellMatrix, state_.CubeSide, turn);
-  CARGARYMOSTRAR();
+  redraw();
 }
 
 void Viewer::ARRIBA() {
@@ -22,18 +22,18 @@ void Viewer::DERECHA() {
   turn(Turn::Right);
 }
 
-void Viewer::Text1_Change() {
+void Viewer::caseNumberEdited() {
   if (ending_) return;
   // Lengths and cuts count characters, not bytes: a cut through a multi-byte letter would come
   // back from the box as a longer text, and the handler would never end.
-  const std::string text = controls_.text(Control::Text1);
+  const std::string text = controls_.text(Control::CaseNumberBox);
   const std::u32string characters = decodeUtf8(text);
   state_.LastTypedChar =
       characters.empty() ? std::string() : encodeUtf8(characters.substr(characters.size() - 1));
   if (state_.LastTypedChar.find_first_of("1234567890.") == 0) {
     if (characters.size() < 6) {
       state_.SearchCaseText = text;
-      CASONUM();
+      showTypedCase();
     } else {
       // The box keeps the last five characters, and the handler runs again on them.
       replaceTypedText(lastCharacters(text, 5), characters.size());
@@ -48,26 +48,27 @@ void Viewer::Text1_Change() {
 // The handler runs again only on a text the box made shorter, so that a box that hands back
 // something else than it was given cannot keep it running for ever.
 void Viewer::replaceTypedText(const std::string& replacement, std::size_t characterCount) {
-  controls_.setText(Control::Text1, replacement);
-  if (decodeUtf8(controls_.text(Control::Text1)).size() < characterCount) Text1_Change();
+  controls_.setText(Control::CaseNumberBox, replacement);
+  if (decodeUtf8(controls_.text(Control::CaseNumberBox)).size() < characterCount)
+    caseNumberEdited();
 }
 
-void Viewer::OptionClick(int n) {
+void Viewer::chooseOption(int n) {
   if (ending_) return;
   if (n == 8) {
-    controls_.setEnabled(Control::Frame1, false);
+    controls_.setEnabled(Control::PiecePanel, false);
   } else if (n == 9) {
-    controls_.setEnabled(Control::Frame1, true);
+    controls_.setEnabled(Control::PiecePanel, true);
   } else if (n >= 1 && n <= kPieceCount) {
     // The help piece is final for the run: every other choice is closed.
     for (int other = 1; other <= 9; ++other) {
       if (other != n) controls_.setEnabled(Option(other), false);
     }
-    CARGARYMOSTRAR();
+    redraw();
   }
 }
 
-void Viewer::Picture1_MouseDown(double x, double y) {
+void Viewer::pressOnView(double x, double y) {
   if (ending_) return;
   for (std::size_t cube = 1; cube <= kMaxCubes; ++cube) {
     auto& row = state_.CubeletTable[cube];
@@ -76,12 +77,12 @@ void Viewer::Picture1_MouseDown(double x, double y) {
     if (!(gx <= x && x <= gx + 5 && gy <= y && y <= gy + 5)) continue;
     if (row[kStateColumn] == kCubeHidden) {
       row[kStateColumn] = kCubeShown;
-      DIBUJATODO();
+      paintFigure();
       return;
     }
     if (row[kStateColumn] == kCubeShown) {
       row[kStateColumn] = kCubeHidden;
-      DIBUJATODO();
+      paintFigure();
       return;
     }
   }

@@ -18,7 +18,7 @@ constexpr ControlLayout place(Control id, std::string_view name, ControlKind kin
   return ControlLayout{.id = id,
                        .name = name,
                        .kind = kind,
-                       .parent = Form1,
+                       .parent = MainWindow,
                        .left = left,
                        .top = top,
                        .width = width,
@@ -75,7 +75,7 @@ constexpr ControlLayout check(Control id, std::string_view name, int top, std::s
 constexpr ControlLayout piece(Control id, std::string_view name, int top, std::string_view caption,
                               Rgb background, std::string_view toolTip, int tabIndex) {
   ControlLayout c = place(id, name, ControlKind::OptionButton, 120, top, 1620, 210, kArialBold);
-  c.parent = Frame1;
+  c.parent = PiecePanel;
   c.text = caption;
   c.toolTip = toolTip;
   c.background = background;
@@ -105,8 +105,8 @@ constexpr ControlLayout textBox(Control id, std::string_view name, ControlKind k
 }
 
 constexpr ControlLayout window() {
-  ControlLayout c =
-      place(Form1, "Form1", ControlKind::Window, 0, 0, kClientWidthTwips, kClientHeightTwips);
+  ControlLayout c = place(MainWindow, "MainWindow", ControlKind::Window, 0, 0, kClientWidthTwips,
+                          kClientHeightTwips);
   c.text = kWindowCaption;
   return c;
 }
@@ -145,126 +145,133 @@ constexpr std::string_view kHelpText =
 
 constexpr ControlLayout helpBox() {
   ControlLayout c =
-      place(Text2, "Text2", ControlKind::MultiLineTextBox, 0, 0, 7275, 6915, kHelpFont);
+      place(HelpBox, "HelpBox", ControlKind::MultiLineTextBox, 0, 0, 7275, 6915, kHelpFont);
   c.text = kHelpText;
-  c.visibleAtStart = false;  // shown over Picture1 only while the help box is open
+  c.visibleAtStart = false;  // shown over FigureView only while the help box is open
   return c;
 }
 
 constexpr ControlLayout frame() {
-  ControlLayout c = place(Frame1, "Frame1", ControlKind::Frame, 9601, 4860, 1800, 1755);
+  ControlLayout c = place(PiecePanel, "PiecePanel", ControlKind::Frame, 9601, 4860, 1800, 1755);
   c.enabledAtStart = false;  // the piece options wait for "Ayuda: 1 pieza"
   return c;
 }
 
 constexpr std::array<ControlLayout, kControlCount> kLayout{{
     window(),
-    picture(Picture1, "Picture1", 0, 0, 9600, 7200),
-    picture(Picture2, "Picture2", 0, 7201, 9600, 7200),
-    picture(Picture3, "Picture3", 14340, 15, 2145, 1725),
-    picture(Picture4, "Picture4", 14340, 1845, 2145, 1725),
-    picture(Picture5, "Picture5", 12570, 4050, 19305, 10350),
+    picture(FigureView, "FigureView", 0, 0, 9600, 7200),
+    picture(TextSurface, "TextSurface", 0, 7201, 9600, 7200),
+    picture(CaseImage, "CaseImage", 14340, 15, 2145, 1725),
+    picture(PlanSurface, "PlanSurface", 14340, 1845, 2145, 1725),
+    picture(PageSurface, "PageSurface", 12570, 4050, 19305, 10350),
 
-    button(Command1, "Command1", 11221, 3646, 810, 405, "Dibujar",
+    button(DrawButton, "DrawButton", 11221, 3646, 810, 405, "Dibujar",
            "Pulsando la tecla [ Enter ] o haciendo click aquí, dará comienzo al sistema o "
            "dibujará un caso.",
            14),
-    button(Command2, "Command2", 9601, 3646, 810, 405, "Ayuda",
+    button(HelpButton, "HelpButton", 9601, 3646, 810, 405, "Ayuda",
            "Pulsando la tecla [ F1 ] o haciendo click aquí, recibira ayuda sobre el uso de las "
            "teclas en este sistema.",
            12),
-    button(Command3, "Command3", 10411, 1, 810, 810, "Arriba",
+    button(TurnUpButton, "TurnUpButton", 10411, 1, 810, 810, "Arriba",
            "Pulsando la tecla [ flecha arriba ] o haciendo click aqui, la cara lateral derecha "
            "del [cubo] pasará a ocupar la cara superior del mismo.",
            1),
-    button(Command4, "Command4", 10410, 1621, 810, 810, "Abajo", {}, 4),
-    button(Command5, "Command5", 9601, 811, 810, 810, "Izquierda",
+    button(TurnDownButton, "TurnDownButton", 10410, 1621, 810, 810, "Abajo", {}, 4),
+    button(TurnLeftButton, "TurnLeftButton", 9601, 811, 810, 810, "Izquierda",
            "Pulsando la tecla [ flecha izquierda ] o haciendo click aquí, la cara lateral "
            "derecha del [cubo] pasará a ocupar la cara lateral izquierda del mismo.",
            2),
-    button(Command6, "Command6", 11221, 811, 810, 810, "Derecha",
+    button(TurnRightButton, "TurnRightButton", 11221, 811, 810, 810, "Derecha",
            "Pulsando la tecla [ flecha derecha ] o haciendo click aquí, la cara lateral "
            "izquierda del [cubo] pasará a ocupar la cara lateral derecha del mismo.",
            3),
-    button(Command7, "Command7", 9601, 2836, 810, 405, "Ant x Num",
+    button(PreviousByNumberButton, "PreviousByNumberButton", 9601, 2836, 810, 405, "Ant x Num",
            "Pulsando la tecla [ Home ] o haciendo click aquí, pasará al anterior problema por "
            "número de orden.",
            6),
-    button(Command8, "Command8", 9601, 3241, 810, 405, "Sig x Num",
+    button(NextByNumberButton, "NextByNumberButton", 9601, 3241, 810, 405, "Sig x Num",
            "Pulsando la tecla [ End ] o haciendo click aquí, pasará al siguiente problema por "
            "número de orden.",
            9),
-    button(Command9, "Command9", 10411, 2836, 810, 405, "Ant x Sol",
+    button(PreviousBySolutionsButton, "PreviousBySolutionsButton", 10411, 2836, 810, 405,
+           "Ant x Sol",
            "Pulsando  la tecla [ Pg Up ] o haciendo click aquí, pasará al anterior problema con "
            "igual o menor número de soluciones.",
            7),
-    button(Command10, "Command10", 10411, 3241, 810, 405, "Sig x Sol",
+    button(NextBySolutionsButton, "NextBySolutionsButton", 10411, 3241, 810, 405, "Sig x Sol",
            "Pulsando la tecla [ Pg Dn ] o haciendo click aquí, pasará al siguiente problema con "
            "igual o mayor número de soluciones.",
            10),
-    button(Command11, "Command11", 11221, 2836, 810, 405, "Alejar",
+    button(ZoomOutButton, "ZoomOutButton", 11221, 2836, 810, 405, "Alejar",
            "Pulsando la tecla [ - ] o haciendo click aquí, la imagen se alejará.", 8),
-    button(Command12, "Command12", 11221, 3241, 810, 405, "Acercar",
+    button(ZoomInButton, "ZoomInButton", 11221, 3241, 810, 405, "Acercar",
            "Pulsando la tecla [ + ] o haciendo click aqui, la imagen se acercará.", 11),
-    button(Command13, "Command13", 10411, 3646, 810, 405, "BMP",
+    button(ExportCaseButton, "ExportCaseButton", 10411, 3646, 810, 405, "BMP",
            "Genera BMP del caso que se está mostrando (alejar ANTES la imagen lo más posible).",
            13),
-    button(Command14, "Command14", 12690, 2820, 465, 465, "all BMP",
+    button(ExportAllButton, "ExportAllButton", 12690, 2820, 465, 465, "all BMP",
            "Para generar  BMP  de todos los casos existentes.", 24),
-    button(Command15, "Command15", 9601, 1966, 465, 465, "pag BMP",
+    button(ComposePagesButton, "ComposePagesButton", 9601, 1966, 465, 465, "pag BMP",
            "Para compaginar los BMP anteriomente seleccionados, en un nuevo BMP que los agrupe.",
            5),
 
-    piece(Option1, "Option1", 195, "Pieza 1, azul", {0, 0, 255},
+    piece(PieceV, "PieceV", 195, "Pieza 1, azul", {0, 0, 255},
           "1, azul, Triónimo  plano en forma de V.", 17),
-    piece(Option2, "Option2", 405, "Pieza 2, verde", {0, 128, 0},
+    piece(PieceL, "PieceL", 405, "Pieza 2, verde", {0, 128, 0},
           "2, verde, Tetrónimo plano en forma de L.", 18),
-    piece(Option3, "Option3", 615, "Pieza 3, cian", {0, 255, 255},
+    piece(PieceT, "PieceT", 615, "Pieza 3, cian", {0, 255, 255},
           "3, celeste, Tetrónimo plano en forma de T.", 19),
-    piece(Option4, "Option4", 825, "Pieza 4, rojo", {255, 0, 0},
+    piece(PieceZ, "PieceZ", 825, "Pieza 4, rojo", {255, 0, 0},
           "4, rojo, Tetrónimo plano en forma de Z.", 20),
-    piece(Option5, "Option5", 1035, "Pieza 5, lila", {255, 0, 255},
+    piece(PieceRightScrew, "PieceRightScrew", 1035, "Pieza 5, lila", {255, 0, 255},
           "5, lila, Tetrónimo tridimensional de forma helicoidal dextrógira.", 21),
-    piece(Option6, "Option6", 1245, "Pieza 6, amarillo", {255, 255, 0},
+    piece(PieceLeftScrew, "PieceLeftScrew", 1245, "Pieza 6, amarillo", {255, 255, 0},
           "6, amarillo, Tetrónimo tridimensional de forma helicoidal levógira.", 22),
-    piece(Option7, "Option7", 1455, "Pieza 7, gris", {64, 64, 64},
+    piece(PieceTripod, "PieceTripod", 1455, "Pieza 7, gris", {64, 64, 64},
           "7, gris      , Tetrónimo tridimensional de forma de trípode.", 23),
-    helpOption(Option8, "Option8", 6660, 1515, "Ayuda: 0 piezas", "Opción para jugar sin ayuda.",
-               true, 15),
-    helpOption(Option9, "Option9", 6885, 2745, "Ayuda: 1 pieza (> 10 sol)",
+    helpOption(NoHelpOption, "NoHelpOption", 6660, 1515, "Ayuda: 0 piezas",
+               "Opción para jugar sin ayuda.", true, 15),
+    helpOption(OnePieceHelpOption, "OnePieceHelpOption", 6885, 2745, "Ayuda: 1 pieza (> 10 sol)",
                "Opción para jugar con ayuda.", false, 16),
 
-    check(Check1, "Check1", 4407, "X", "Simetría eje  X."),
-    check(Check2, "Check2", 4599, "Y", "Simetría eje  Y."),
-    check(Check3, "Check3", 4791, "Z", "Simetría eje  Z."),
-    check(Check4, "Check4", 4983, "XY/", "Simetría diagonal sobre plano XY con sentido \"/\"."),
-    check(Check5, "Check5", 5175, "XY\\", "Simetría diagonal sobre plano XY con sentido \"\\\"."),
-    check(Check6, "Check6", 5367, "XZ/", "Simetría diagonal sobre plano XZ con sentido \"/\"."),
-    check(Check7, "Check7", 5559, "XZ\\", "Simetría diagonal sobre plano XZ con sentido \"\\\"."),
-    check(Check8, "Check8", 5751, "YZ/", "Simetría diagonal sobre plano YZ con sentido \"/\"."),
-    check(Check9, "Check9", 5940, "YZ\\", "Simetría diagonal sobre plano YZ con sentido \"\\\"."),
+    check(MirrorX, "MirrorX", 4407, "X", "Simetría eje  X."),
+    check(MirrorY, "MirrorY", 4599, "Y", "Simetría eje  Y."),
+    check(MirrorZ, "MirrorZ", 4791, "Z", "Simetría eje  Z."),
+    check(MirrorXYSlash, "MirrorXYSlash", 4983, "XY/",
+          "Simetría diagonal sobre plano XY con sentido \"/\"."),
+    check(MirrorXYBackslash, "MirrorXYBackslash", 5175, "XY\\",
+          "Simetría diagonal sobre plano XY con sentido \"\\\"."),
+    check(MirrorXZSlash, "MirrorXZSlash", 5367, "XZ/",
+          "Simetría diagonal sobre plano XZ con sentido \"/\"."),
+    check(MirrorXZBackslash, "MirrorXZBackslash", 5559, "XZ\\",
+          "Simetría diagonal sobre plano XZ con sentido \"\\\"."),
+    check(MirrorYZSlash, "MirrorYZSlash", 5751, "YZ/",
+          "Simetría diagonal sobre plano YZ con sentido \"/\"."),
+    check(MirrorYZBackslash, "MirrorYZBackslash", 5940, "YZ\\",
+          "Simetría diagonal sobre plano YZ con sentido \"\\\"."),
 
-    label(Label1, "Label1", 9615, 4065, 1500, 225, {},
+    label(CaseLabel, "CaseLabel", 9615, 4065, 1500, 225, {},
           "Aquí muestra el número de Caso (nombre del Caso).", kWhite),
-    label(Label2, "Label2", 9615, 4275, 1500, 225, {},
+    label(SolutionsLabel, "SolutionsLabel", 9615, 4275, 1500, 225, {},
           "Aquí muestra la cantidad de soluciones que tiene el caso que se esta observando.",
           kWhite),
-    label(Label3, "Label3", 12570, 2460, 1500, 225),
-    label(Label4, "Label4", 12570, 2130, 1500, 225, {}, {}, kWhite),
-    label(Label5, "Label5", 11400, 4170, 840, 255, "Sime"),
-    label(Label6, "Label6", 11551, 1740, 420, 210, "Size", {}, std::nullopt, kBlack),
-    label(Label7, "Label7", 11551, 1950, 420, 210),
-    label(Label8, "Label8", 11551, 2160, 420, 210),
-    label(Label9, "Label9", 11551, 2370, 420, 210),
+    label(CaseNumberLabel, "CaseNumberLabel", 12570, 2460, 1500, 225),
+    label(SolutionCountLabel, "SolutionCountLabel", 12570, 2130, 1500, 225, {}, {}, kWhite),
+    label(SymmetryHeading, "SymmetryHeading", 11400, 4170, 840, 255, "Sime"),
+    label(SizeHeading, "SizeHeading", 11551, 1740, 420, 210, "Size", {}, std::nullopt, kBlack),
+    label(SizeX, "SizeX", 11551, 1950, 420, 210),
+    label(SizeY, "SizeY", 11551, 2160, 420, 210),
+    label(SizeZ, "SizeZ", 11551, 2370, 420, 210),
 
-    textBox(Text1, "Text1", ControlKind::TextBox, 10560, 4485, 555, 225, {},
+    textBox(CaseNumberBox, "CaseNumberBox", ControlKind::TextBox, 10560, 4485, 555, 225, {},
             "Aquí puede ingresar un número de caso usando los números 1,2,3,4,5,6,7,8,9,0 y el "
             "punto [.] cuando sea necesario.",
             0),
     helpBox(),
-    textBox(Text3, "Text3", ControlKind::TextBox, 12570, 90, 450, 375, "1", {}, -1),
+    textBox(ZoomBox, "ZoomBox", ControlKind::TextBox, 12570, 90, 450, 375, "1", {}, -1),
     frame(),
-    textBox(RichTextBox1, "RichTextBox1", ControlKind::RichTextBox, 12570, 1680, 1500, 375,
+    textBox(CaptionBox, "CaptionBox", ControlKind::RichTextBox, 12570, 1680, 1500, 375,
             "RichTextBox1", {}, -1),
 }};
 

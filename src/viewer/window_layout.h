@@ -12,7 +12,7 @@
 namespace vexolite {
 
 enum class ControlKind {
-  Window,      // Form1 itself
+  Window,      // MainWindow itself
   PictureBox,  // a raster work surface
   Button,
   OptionButton,
@@ -38,7 +38,7 @@ struct ControlLayout {
   Control id;
   std::string_view name;
   ControlKind kind;
-  Control parent;  // Form1, or Frame1 for the seven piece options
+  Control parent;  // MainWindow, or PiecePanel for the seven piece options
   int left = 0, top = 0, width = 0, height = 0;
   std::string_view text;  // caption, or the initial text of a text box
   std::string_view toolTip;
@@ -61,11 +61,11 @@ constexpr int pixelsFromTwips(int twips) {
   return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-// Every control, indexed by Control (Form1 first).
+// Every control, indexed by Control (MainWindow first).
 const std::array<ControlLayout, kControlCount>& windowLayout();
 const ControlLayout& layoutOf(Control control);
 
-// The help text shown by Text2: 29 lines, each ended by "\r\n". Lines 3 to 5 show the down,
+// The help text shown by HelpBox: 29 lines, each ended by "\r\n". Lines 3 to 5 show the down,
 // left and right arrow glyphs for the arrow keys.
 inline constexpr int kHelpLineCount = 29;
 std::string_view helpText();

@@ -79,7 +79,7 @@ const Picture kFaintHalfZoom{
 // drawn over a colour that shows which pixels it leaves alone.
 struct Drawn {
   RasterSurface small{24, 24}, large{80, 80};
-  Drawn(decltype(&DIBUJAPERPIC) draw, int piece, const HelpChoice& help) {
+  Drawn(decltype(&drawShadedCube) draw, int piece, const HelpChoice& help) {
     paintAll(small, kBehind);
     paintAll(large, kBehind);
     draw(small, CubeAnchor{3, 7}, kHalfZoom, piece, help);
@@ -103,7 +103,7 @@ TEST(ShadedCube, IsTheWorkedPictureAtHalfZoomAndItsOutlineAtZoomOneInTheRightSha
                                         << " chosen " << c.help.chosenPiece << " solutions "
                                         << c.help.solutionCount << " case " << c.help.caseNumber);
       const Shades f = c.highlighted ? kPalette[piece - 1] : kNeutral;
-      const Drawn drawn(DIBUJAPERPIC, piece, c.help);
+      const Drawn drawn(drawShadedCube, piece, c.help);
       EXPECT_EQ(
           smallCube(drawn.small,
                     {{kBehind, '.'}, {f.top, 'T'}, {f.left, 'L'}, {f.right, 'R'}, {kBlack, '#'}}),
@@ -143,7 +143,7 @@ TEST(FaintCube, IsTheWorkedHatchingInOneColourAndLeavesThePixelsBetweenItsLinesA
     cases.push_back({piece, kCase705, kPalette[piece - 1].top});
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "piece " << c.piece << " case " << c.help.caseNumber);
-    const Drawn drawn(DIBUJAPERTENUPIC, c.piece, c.help);
+    const Drawn drawn(drawFaintCube, c.piece, c.help);
     EXPECT_EQ(smallCube(drawn.small, {{c.ink, '#'}, {kBehind, '.'}}), framed(kFaintHalfZoom));
     EXPECT_EQ(countPixels(drawn.small, c.ink) + countPixels(drawn.small, kBehind), 24 * 24);
     EXPECT_EQ(drawn.small.colour(), c.ink);
@@ -185,8 +185,8 @@ TEST(CellSteps, FollowTheZoomRoundedToWholePixels) {
 
 struct Scene {
   FigureFields figure;
-  RasterSurface picture1{640, 480};
-  RasterSurface picture4{143, 115};
+  RasterSurface figureView{640, 480};
+  RasterSurface planSurface{143, 115};
 
   Scene() { figure.CubeSide = 4; }
   Scene& place(int i, int j, int k, int cube, int piece, int state = kCubeShown) {
@@ -197,29 +197,29 @@ struct Scene {
   }
   std::optional<ImpossibleCell> draw(const Projection& projection, const HelpChoice& help,
                                      const SchematicPlan& plan = SchematicPlan{}) {
-    return drawFigure(picture1, picture4, figure, projection, plan, help);
+    return drawFigure(figureView, planSurface, figure, projection, plan, help);
   }
 };
 
-TEST(DrawFigure, ClearsPicture1AndDrawsACubeByItsStateAtItsCellsAnchor) {
+TEST(DrawFigure, ClearsFigureViewAndDrawsACubeByItsStateAtItsCellsAnchor) {
   // Zoom 1, origin (1, 11): cell (1, 1, 1) is anchored at (1 - 16 + 16, 11 - 18 + 8 + 8).
   for (int state : {int{kCubeShown}, int{kCubeHidden}, 3}) {
     Scene scene;
-    scene.picture1.plot(300, 300);
-    scene.picture4.plot(5, 5);
+    scene.figureView.plot(300, 300);
+    scene.planSurface.plot(5, 5);
     scene.place(1, 1, 1, 1, 3, state);
     EXPECT_FALSE(scene.draw(Projection{1, 1, 11}, kHelpOff).has_value());
     RasterSurface expected(640, 480);
-    if (state == kCubeShown) DIBUJAPERPIC(expected, CubeAnchor{1, 9}, kZoomOne, 3, kHelpOff);
-    if (state == kCubeHidden) DIBUJAPERTENUPIC(expected, CubeAnchor{1, 9}, kZoomOne, 3, kHelpOff);
-    EXPECT_EQ(scene.picture1, expected) << "state " << state;
-    EXPECT_EQ(inkedBox(scene.picture1), (state == 3 ? kNothing : Box{1, 1, 33, 35}));
-    EXPECT_EQ(scene.picture4.pixel(5, 5), kBlack);
+    if (state == kCubeShown) drawShadedCube(expected, CubeAnchor{1, 9}, kZoomOne, 3, kHelpOff);
+    if (state == kCubeHidden) drawFaintCube(expected, CubeAnchor{1, 9}, kZoomOne, 3, kHelpOff);
+    EXPECT_EQ(scene.figureView, expected) << "state " << state;
+    EXPECT_EQ(inkedBox(scene.figureView), (state == 3 ? kNothing : Box{1, 1, 33, 35}));
+    EXPECT_EQ(scene.planSurface.pixel(5, 5), kBlack);
   }
   // Zoom 0.5, origin (1, 6): anchor (1, 6 - 9 + 4 + 4) = (1, 5), 17 by 18 pixels.
   Scene small;
   small.place(1, 1, 1, 1, 3).draw(Projection{0.5, 1, 6}, kHelpOff);
-  EXPECT_EQ(inkedBox(small.picture1), (Box{1, 1, 17, 18}));
+  EXPECT_EQ(inkedBox(small.figureView), (Box{1, 1, 17, 18}));
 }
 
 TEST(DrawFigure, LaterCellsPaintOverEarlierOnesLayerRowColumn) {
@@ -237,7 +237,7 @@ TEST(DrawFigure, LaterCellsPaintOverEarlierOnesLayerRowColumn) {
       Scene scene;
       scene.place(1, 1, 1, 1, pieces[1 - later]).place(o.i, o.j, o.k, 2, pieces[later]);
       scene.draw(Projection{1, 100, 100}, kCase705);
-      EXPECT_EQ(scene.picture1.pixel(o.x, o.y),
+      EXPECT_EQ(scene.figureView.pixel(o.x, o.y),
                 o.leftFace ? kPalette[pieces[later] - 1].left : kPalette[pieces[later] - 1].top)
           << o.i << o.j << o.k << " later piece " << pieces[later];
     }
@@ -259,9 +259,9 @@ TEST(DrawFigure, StopsAtACubeInStateZeroAndDrawsNothingAfterIt) {
             (std::array{1, 1, 2, 2}));
   // Only cube 1 drawn; no schematic, no positions recorded.
   RasterSurface first(640, 480);
-  DIBUJAPERPIC(first, CubeAnchor{100, 98}, kZoomOne, 1, kHelpOff);
-  EXPECT_EQ(scene.picture1, first);
-  EXPECT_EQ(inkedBox(scene.picture4), kNothing);
+  drawShadedCube(first, CubeAnchor{100, 98}, kZoomOne, 1, kHelpOff);
+  EXPECT_EQ(scene.figureView, first);
+  EXPECT_EQ(inkedBox(scene.planSurface), kNothing);
   EXPECT_EQ(scene.figure.CubeletTable[1][kSquareXColumn], 77);
 }
 
@@ -277,10 +277,10 @@ TEST(DrawFigure, TheSchematicLiesOverTheFigureInTheCorner) {
 
   EXPECT_EQ(scene.figure.CubeletTable[1][kSquareXColumn], 632);
   EXPECT_EQ(scene.figure.CubeletTable[1][kSquareYColumn], 472);
-  EXPECT_EQ(scene.picture1.pixel(630, 474), kPalette[3].left);
-  EXPECT_EQ(scene.picture1.pixel(632, 472), kGrey);
-  EXPECT_EQ(scene.picture1.pixel(634, 474), kPalette[3].top);
-  EXPECT_EQ(inkedBox(scene.picture4), (Box{141, 110, 142, 111}));
+  EXPECT_EQ(scene.figureView.pixel(630, 474), kPalette[3].left);
+  EXPECT_EQ(scene.figureView.pixel(632, 472), kGrey);
+  EXPECT_EQ(scene.figureView.pixel(634, 474), kPalette[3].top);
+  EXPECT_EQ(inkedBox(scene.planSurface), (Box{141, 110, 142, 111}));
 }
 
 }  // namespace

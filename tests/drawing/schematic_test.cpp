@@ -71,27 +71,27 @@ TEST(Glyphs, SquareBorderAndInsideAndMarkTakeTheColoursOfEachMode) {
     cases.push_back({"hidden 705", false, 2, p, kCase705, kLight, tint[p - 1], kLight});
   }
 
-  // The glyph at (3, 2) on Picture1 and (1, 1) on Picture4.
+  // The glyph at (3, 2) on FigureView and (1, 1) on PlanSurface.
   constexpr GlyphCorner kAt{3, 2, 1, 1};
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.name << ", piece " << c.piece);
-    RasterSurface picture1(12, 10), picture4(4, 4);
-    paintAll(picture1, kBehind);
-    paintAll(picture4, kBehind);
+    RasterSurface figureView(12, 10), planSurface(4, 4);
+    paintAll(figureView, kBehind);
+    paintAll(planSurface, kBehind);
     if (c.filled) {
-      CUBITOLLENOPIC(picture1, picture4, kAt, c.piece, c.help);
+      drawCubeSquare(figureView, planSurface, kAt, c.piece, c.help);
     } else {
-      CUBITOVACIOPIC(picture1, picture4, kAt, c.state, c.piece, c.help);
+      drawEmptySquare(figureView, planSurface, kAt, c.state, c.piece, c.help);
     }
     for (int y = 0; y < 10; ++y) {
       for (int x = 0; x < 12; ++x) {
         const bool in = x >= 3 && x <= 8 && y >= 2 && y <= 7;
         const bool edge = x == 3 || x == 8 || y == 2 || y == 7;
-        EXPECT_EQ(picture1.pixel(x, y), in ? (edge ? c.border : c.inside) : kBehind)
+        EXPECT_EQ(figureView.pixel(x, y), in ? (edge ? c.border : c.inside) : kBehind)
             << x << "," << y;
         if (x < 4 && y < 4) {
           const bool mark = (x == 1 || x == 2) && (y == 1 || y == 2);
-          EXPECT_EQ(picture4.pixel(x, y), mark ? c.mark : kBehind) << "mark " << x << "," << y;
+          EXPECT_EQ(planSurface.pixel(x, y), mark ? c.mark : kBehind) << "mark " << x << "," << y;
         }
       }
     }
@@ -99,12 +99,12 @@ TEST(Glyphs, SquareBorderAndInsideAndMarkTakeTheColoursOfEachMode) {
 }
 
 TEST(Glyphs, AGlyphPartlyOffTheSurfaceDrawsWhatFallsOnIt) {
-  RasterSurface picture1(4, 4);
-  RasterSurface picture4(2, 2);
-  CUBITOLLENOPIC(picture1, picture4, GlyphCorner{-2, -3, -1, 1}, 1, kHelpOff);
-  EXPECT_EQ(pixelPicture(picture1, 0, 0, 4, 4, {{kGrey, '#'}}),
+  RasterSurface figureView(4, 4);
+  RasterSurface planSurface(2, 2);
+  drawCubeSquare(figureView, planSurface, GlyphCorner{-2, -3, -1, 1}, 1, kHelpOff);
+  EXPECT_EQ(pixelPicture(figureView, 0, 0, 4, 4, {{kGrey, '#'}}),
             (Picture{"####", "####", "####", "...."}));
-  EXPECT_EQ(pixelPicture(picture4, 0, 0, 2, 2, {{kBlack, '#'}}), (Picture{"..", "#."}));
+  EXPECT_EQ(pixelPicture(planSurface, 0, 0, 2, 2, {{kBlack, '#'}}), (Picture{"..", "#."}));
 }
 
 TEST(Schematic, ThreeRowsOfTwelveStartAt555By458AndLeaveTheGapColumnsBlank) {
@@ -114,9 +114,9 @@ TEST(Schematic, ThreeRowsOfTwelveStartAt555By458AndLeaveTheGapColumnsBlank) {
   plan.rows[2] = codes({4, 5, 6, 179, 13, 14, 15, 179, 22, 23, 24, 179});
   plan.rows[3] = codes({7, 8, 9, 179, 16, 17, 18, 179, 25, 26, 27, 179});
   plan.rowCount = 3;
-  RasterSurface picture1(640, 480), picture4(143, 115);
+  RasterSurface figureView(640, 480), planSurface(143, 115);
   CubeletRows cubelets = allShown();
-  DIBUJAESQ(picture1, picture4, plan, cubelets, kHelpOff);
+  drawPlan(figureView, planSurface, plan, cubelets, kHelpOff);
 
   EXPECT_EQ(squareOf(cubelets, 1), std::pair(555, 458));
   EXPECT_EQ(squareOf(cubelets, 21), std::pair(625, 458));  // position 11 of row 1
@@ -124,35 +124,35 @@ TEST(Schematic, ThreeRowsOfTwelveStartAt555By458AndLeaveTheGapColumnsBlank) {
   EXPECT_EQ(squareOf(cubelets, 27), std::pair(625, 472));
 
   // Grey 6 x 6 squares at a pitch of 7 to pixel 630, 477; the gaps at positions 4, 8, 12 blank.
-  EXPECT_EQ(inkedBox(picture1), (Box{555, 458, 630, 477}));
-  EXPECT_EQ(countPixels(picture1, kGrey), 27 * 36);
+  EXPECT_EQ(inkedBox(figureView), (Box{555, 458, 630, 477}));
+  EXPECT_EQ(countPixels(figureView, kGrey), 27 * 36);
   for (int y = 458; y <= 477; ++y) {
     for (int x : {575, 576, 581, 582, 603, 604, 609, 610})
-      EXPECT_EQ(picture1.pixel(x, y), kWhite) << x << ", " << y;
+      EXPECT_EQ(figureView.pixel(x, y), kWhite) << x << ", " << y;
   }
-  EXPECT_EQ(pixelPicture(picture1, 554, 457, 16, 9, {{kGrey, '#'}}),
+  EXPECT_EQ(pixelPicture(figureView, 554, 457, 16, 9, {{kGrey, '#'}}),
             (Picture{"................", ".######.######.#", ".######.######.#", ".######.######.#",
                      ".######.######.#", ".######.######.#", ".######.######.#", "................",
                      ".######.######.#"}));
   // The small copy: black 2 x 2 marks at a pitch of 3 from (108, 104).
-  EXPECT_EQ(inkedBox(picture4), (Box{108, 104, 139, 111}));
-  EXPECT_EQ(countPixels(picture4, kBlack), 27 * 4);
-  EXPECT_EQ(pixelPicture(picture4, 107, 103, 14, 4, {{kBlack, '#'}}),
+  EXPECT_EQ(inkedBox(planSurface), (Box{108, 104, 139, 111}));
+  EXPECT_EQ(countPixels(planSurface, kBlack), 27 * 4);
+  EXPECT_EQ(pixelPicture(planSurface, 107, 103, 14, 4, {{kBlack, '#'}}),
             (Picture{"..............", ".##.##.##....#", ".##.##.##....#", ".............."}));
 }
 
 TEST(Schematic, APlanWithoutRowsDrawsNothingAndKeepsTheRecordedPositions) {
-  RasterSurface picture1(640, 480), picture4(143, 115);
+  RasterSurface figureView(640, 480), planSurface(143, 115);
   CubeletRows cubelets = allShown();
   cubelets[1][kSquareXColumn] = 11;
   cubelets[0][kSquareXColumn] = 33;
   const CubeletRows before = cubelets;
   SchematicPlan plan;
   plan.rows[1] = codes({1, 2, 179});  // ignored: the plan has no rows
-  DIBUJAESQ(picture1, picture4, plan, cubelets, kHelpOff);
+  drawPlan(figureView, planSurface, plan, cubelets, kHelpOff);
   EXPECT_EQ(cubelets, before);
-  EXPECT_EQ(inkedBox(picture1), kNothing);
-  EXPECT_EQ(inkedBox(picture4), kNothing);
+  EXPECT_EQ(inkedBox(figureView), kNothing);
+  EXPECT_EQ(inkedBox(planSurface), kNothing);
 }
 
 TEST(Schematic, EmptyCellsHiddenCubesAndOtherStatesTakeTheirOwnGlyphs) {
@@ -170,8 +170,8 @@ TEST(Schematic, EmptyCellsHiddenCubesAndOtherStatesTakeTheirOwnGlyphs) {
     cubelets[c][kPieceColumn] = static_cast<std::int16_t>(piece);
     cubelets[c][kStateColumn] = static_cast<std::int16_t>(state);
   }
-  RasterSurface picture1(640, 480), picture4(143, 115);
-  DIBUJAESQ(picture1, picture4, plan, cubelets, kHelpRed);
+  RasterSurface figureView(640, 480), planSurface(143, 115);
+  drawPlan(figureView, planSurface, plan, cubelets, kHelpRed);
 
   // Origin 639 - 7 * 4 = 611, 479 - 7 * 2 = 465; cube 0 keeps the last empty cell visited.
   EXPECT_EQ(squareOf(cubelets, 1), std::pair(611, 465));
@@ -184,7 +184,7 @@ TEST(Schematic, EmptyCellsHiddenCubesAndOtherStatesTakeTheirOwnGlyphs) {
   const std::string blank(29, '.');
   const std::string gap(8, '.');
   EXPECT_EQ(
-      pixelPicture(picture1, 610, 464, 29, 15,
+      pixelPicture(figureView, 610, 464, 29, 15,
                    {{kGrey, 'g'}, {{255, 0, 0}, 'r'}, {{255, 112, 112}, 't'}, {kLight, 'l'}}),
       (Picture{blank, ".gggggg.llllll" + gap + "llllll.", ".grrrrg.l....l" + gap + "lttttl.",
                ".grrrrg.l....l" + gap + "lttttl.", ".grrrrg.l....l" + gap + "lttttl.",
@@ -192,9 +192,9 @@ TEST(Schematic, EmptyCellsHiddenCubesAndOtherStatesTakeTheirOwnGlyphs) {
                ".llllll.llllll" + gap + ".......", ".l....l.llllll" + gap + ".......",
                ".l....l.llllll" + gap + ".......", ".l....l.llllll" + gap + ".......",
                ".l....l.llllll" + gap + ".......", ".llllll.llllll" + gap + ".......", blank}));
-  EXPECT_EQ(inkedBox(picture1), (Box{611, 465, 637, 477}));
-  // On Picture4 from 144 - 3 * 4 = 132, 113 - 3 * 2 = 107: no colour, only black and grey.
-  EXPECT_EQ(pixelPicture(picture4, 131, 106, 12, 7, {{kBlack, '#'}, {kLight, 'l'}}),
+  EXPECT_EQ(inkedBox(figureView), (Box{611, 465, 637, 477}));
+  // On PlanSurface from 144 - 3 * 4 = 132, 113 - 3 * 2 = 107: no colour, only black and grey.
+  EXPECT_EQ(pixelPicture(planSurface, 131, 106, 12, 7, {{kBlack, '#'}, {kLight, 'l'}}),
             (Picture{"............", ".##.ll....ll", ".##.ll....ll", "............", ".ll.ll......",
                      ".ll.ll......", "............"}));
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/form1.h"
+#include "platform/qt/main_window.h"
 #include "viewer/window_layout.h"
 
 namespace vexolite::test {
@@ -29,10 +29,10 @@ struct Shown {
   QRect place;
 };
 
-std::vector<Shown> shownControls(qt::Form1& form) {
+std::vector<Shown> shownControls(qt::MainWindow& form) {
   std::vector<Shown> shown;
   for (const ControlLayout& layout : windowLayout()) {
-    if (layout.id == Control::Form1) continue;
+    if (layout.id == Control::MainWindow) continue;
     QWidget* widget = form.widget(layout.id);
     if (!widget->isVisibleTo(&form)) continue;
     const QRect place(widget->mapTo(&form, QPoint(0, 0)), widget->size());
@@ -48,7 +48,7 @@ class ScaledWindow : public testing::Test {
     form_.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
   }
-  qt::Form1 form_{CaseFileSearch{}, [] {}};
+  qt::MainWindow form_{CaseFileSearch{}, [] {}};
 };
 
 TEST_F(ScaledWindow, TheWindowIsTwiceItsSizeInDevicePixels) {
@@ -62,7 +62,7 @@ TEST_F(ScaledWindow, TheWindowIsTwiceItsSizeInDevicePixels) {
 QRect twipPlace(Control control) {
   const ControlLayout& layout = layoutOf(control);
   QRect place(layout.left, layout.top, layout.width, layout.height);
-  if (layout.parent != Control::Form1) {
+  if (layout.parent != Control::MainWindow) {
     place.translate(twipPlace(layout.parent).topLeft());
   }
   return place;
@@ -112,8 +112,8 @@ TEST_F(ScaledWindow, EachDrawingPixelBecomesA2By2Block) {
       surface.plot(x, y);
     }
   }
-  form_.showPicture(Control::Picture1, surface);
-  const QImage shown = form_.widget(Control::Picture1)->grab().toImage();
+  form_.showPicture(Control::FigureView, surface);
+  const QImage shown = form_.widget(Control::FigureView)->grab().toImage();
   ASSERT_EQ(shown.size(), QSize(640 * kScale, 480 * kScale));
   int wrong = 0;
   for (int y = 0; y < shown.height(); ++y) {

@@ -125,7 +125,7 @@ expect_colour() {
   done
 }
 
-# A screenshot of the whole screen, and of Picture1 (the window's top-left 640 x 480, times
+# A screenshot of the whole screen, and of FigureView (the window's top-left 640 x 480, times
 # the scale) cut from it.
 shoot() {
   import -window root "png24:$work/screen.png"
@@ -139,7 +139,7 @@ picture_changed_from() {
   shoot now
   [ "$(picture_signature now)" != "$1" ]
 }
-# Waits until Picture1 differs from the last screenshot named $1, then keeps it as $2.
+# Waits until FigureView differs from the last screenshot named $1, then keeps it as $2.
 wait_for_redraw() {
   local before
   before=$(picture_signature "$1")
@@ -189,7 +189,7 @@ click_at() {
     $((window_y + $2 * scale + scale / 2)) click 1
 }
 
-# Pixels of a plan square (row r, column c, from 1) on Picture1 at this scale: its top-left
+# Pixels of a plan square (row r, column c, from 1) on FigureView at this scale: its top-left
 # corner, its middle and its bottom-right corner (each the first device pixel of its block).
 square_points() {
   local x=$((plan_left + 7 * ($2 - 1))) y=$((plan_top + 7 * ($1 - 1)))
@@ -221,21 +221,21 @@ expect_cube_plan() {
   expect_colour "$what: the cube of row 1, column 1" "$file" "$first" $("$points" 1 1)
 }
 
-# Each pixel of Picture1 shown as a scale x scale block of one colour: sampling one pixel of
+# Each pixel of FigureView shown as a scale x scale block of one colour: sampling one pixel of
 # each block and enlarging again gives the same picture.
 expect_whole_pixel_blocks() {
   local shot=$work/$1.png
   convert "$shot" -sample "$((100 / scale))%" -sample "$((100 * scale))%" "png24:$work/blocks.png"
   local differing
   differing=$(compare -metric AE "$shot" "$work/blocks.png" null: 2>&1 || true)
-  [ "$differing" = 0 ] || fail "$differing pixels of Picture1 are not whole ${scale}x$scale blocks"
+  [ "$differing" = 0 ] || fail "$differing pixels of FigureView are not whole ${scale}x$scale blocks"
 }
-# Picture1 at this scale, one pixel per block: comparable with the picture at scale 1.
+# FigureView at this scale, one pixel per block: comparable with the picture at scale 1.
 one_pixel_per_block() {
   convert "$work/$1.png" -sample "$((100 / scale))%" "png24:$work/$2.png"
 }
 
-# The darkest of the pixels where "BMP" stamps the case and solution labels on Picture1, from
+# The darkest of the pixels where "BMP" stamps the case and solution labels on FigureView, from
 # (540, 1) on: 0 for black text, 1 for none (the figure of case 1 lies far from there).
 labels_darkest() {
   convert "$work/$1.png" -crop "$((100 * scale))x$((30 * scale))+$((540 * scale))+0" \
@@ -274,7 +274,7 @@ expect_case_image() {
   local darkest
   darkest=$(convert "$image" -crop 40x25+102+0 -format '%[fx:minima]' info:)
   [ "$darkest" = 0 ] || fail "no black text at the top right of \"$image_name\""
-  # Away from the texts and the plan, the image is Picture1's pixels from (1, 1) on.
+  # Away from the texts and the plan, the image is FigureView's pixels from (1, 1) on.
   one_pixel_per_block "$2" shown
   convert "$image" -crop 100x100+1+1 +repage "png24:$work/image-corner.png"
   convert "$work/shown.png" -crop 100x100+1+1 +repage "png24:$work/screen-corner.png"
@@ -310,7 +310,7 @@ run_viewer() {
   wait_for 5 window_count_is 1 || fail "Enter did not close the start message"
   sleep 0.2
   shoot start
-  [ "$(identify -format '%k' "$work/start.png")" = 1 ] || fail "Picture1 is not blank at start"
+  [ "$(identify -format '%k' "$work/start.png")" = 1 ] || fail "FigureView is not blank at start"
   press Return
   wait_for_redraw start entered "Enter"
   # Page Down wraps to record 1, Home steps to the case number before it.
@@ -326,7 +326,7 @@ run_viewer() {
   [ "$scale" -eq 1 ] || expect_whole_pixel_blocks cube
 
   # "BMP" writes the image of case 1 under its two names.
-  [ "$(labels_darkest cube)" = 1 ] || fail "Picture1 has ink right of x = 540 before \"BMP\""
+  [ "$(labels_darkest cube)" = 1 ] || fail "FigureView has ink right of x = 540 before \"BMP\""
   click_at "$bmp_button_x" "$bmp_button_y"
   wait_for 5 export_files_written ||
     fail "\"BMP\" did not write \"$image_name\" and \"$sorted_name\""
@@ -349,7 +349,7 @@ run_viewer() {
     local differing
     differing=$(compare -metric AE "$work/hidden-sampled.png" "$work/hidden-at-1.png" null: 2>&1 ||
       true)
-    [ "$differing" = 0 ] || fail "Picture1 differs from the one at scale 1 in $differing pixels"
+    [ "$differing" = 0 ] || fail "FigureView differs from the one at scale 1 in $differing pixels"
   fi
 
   # The image of the same case now shows that cube's mark light grey.

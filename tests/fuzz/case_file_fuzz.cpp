@@ -47,17 +47,17 @@ void writeCaseFile(const std::filesystem::path& path, const std::uint8_t* data, 
 void clickEverySchematicSquare(Viewer& viewer) {
   for (int n = 1; n <= viewer.state().CubeCount; ++n) {
     const auto& cube = viewer.state().CubeletTable[static_cast<std::size_t>(n)];
-    viewer.Picture1_MouseDown(cube[kSquareXColumn] + 2.5, cube[kSquareYColumn] + 2.5);
+    viewer.pressOnView(cube[kSquareXColumn] + 2.5, cube[kSquareYColumn] + 2.5);
   }
 }
 
 // The help choice follows from the input's length, so that every one of them is drawn: no help,
-// or help with piece 1 to 7 (Option9, then the piece's option).
+// or help with piece 1 to 7 (OnePieceHelpOption, then the piece's option).
 void chooseHelp(Viewer& viewer, std::size_t inputSize) {
   const int piece = static_cast<int>(inputSize % (kPieceCount + 1));
   if (piece == 0) return;
-  viewer.OptionClick(9);
-  viewer.OptionClick(piece);
+  viewer.chooseOption(9);
+  viewer.chooseOption(piece);
 }
 
 }  // namespace
@@ -69,17 +69,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // On the heap: the viewer holds its picture surfaces.
   const auto controls = std::make_unique<fuzz::QuietControls>();
   const auto viewer = std::make_unique<Viewer>(*controls, CaseFileSearch{folder, {}, {}});
-  viewer->Form_Load();
+  viewer->start();
   chooseHelp(*viewer, size);
   // A file without a whole record still gets one round of keys: each must only say so.
   const int records = std::max(
       1, static_cast<int>(std::min(viewer->state().RecordCount, double{kMostRecordsDrawn})));
   for (int record = 1; record <= records; ++record) {
     viewer->state().CurrentRecord = record;
-    viewer->Form_KeyDown(key::kEnter);
+    viewer->keyPressed(key::kEnter);
     clickEverySchematicSquare(*viewer);
     for (const int code : kKeysAfterDrawing)
-      viewer->Form_KeyDown(code);
+      viewer->keyPressed(code);
   }
   return 0;
 }

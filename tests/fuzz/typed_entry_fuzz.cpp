@@ -1,7 +1,7 @@
 // Fuzz target: the input is a run of keystrokes on a small catalogue; typed characters go into
-// the case-number box Text1 as the window would put them there, the other keys to the key table.
-// A byte 0x01 pastes the raw bytes after it (as many as the next byte says, up to 15), so that
-// any script, and bytes that are no UTF-8 at all, reach the box through the stand-in window.
+// the case-number box CaseNumberBox as the window would put them there, the other keys to the key
+// table. A byte 0x01 pastes the raw bytes after it (as many as the next byte says, up to 15), so
+// that any script, and bytes that are no UTF-8 at all, reach the box through the stand-in window.
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -84,11 +84,12 @@ int virtualKeyOf(char c) {
   }
 }
 
-// The key goes to the window first; a key that also belongs in the box then edits Text1's text.
+// The key goes to the window first; a key that also belongs in the box then edits CaseNumberBox's
+// text.
 void press(Viewer& viewer, fuzz::QuietControls& controls, int code, char typed) {
-  viewer.Form_KeyDown(code);
+  viewer.keyPressed(code);
   if (controls.ended || !keyReachesFocusedControl(code)) return;
-  std::string text = controls.text(Control::Text1);
+  std::string text = controls.text(Control::CaseNumberBox);
   if (code == kBackspaceKey) {
     if (text.empty()) return;
     text.pop_back();
@@ -100,8 +101,8 @@ void press(Viewer& viewer, fuzz::QuietControls& controls, int code, char typed) 
   } else {
     return;
   }
-  controls.setText(Control::Text1, text);
-  viewer.Text1_Change();  // the viewer's own changes of the text run it again themselves
+  controls.setText(Control::CaseNumberBox, text);
+  viewer.caseNumberEdited();  // the viewer's own changes of the text run it again themselves
 }
 
 }  // namespace
@@ -110,16 +111,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::filesystem::path& folder = catalogueFolder();
   const auto controls = std::make_unique<fuzz::QuietControls>();
   const auto viewer = std::make_unique<Viewer>(*controls, CaseFileSearch{folder, {}, {}});
-  viewer->Form_Load();
-  viewer->Form_KeyDown(key::kEnter);
+  viewer->start();
+  viewer->keyPressed(key::kEnter);
 
   for (std::size_t n = 0; n < size && n < kMostKeystrokes && !controls->ended; ++n) {
     const std::uint8_t byte = data[n];
     if (byte == kPasteByte && n + 1 < size) {
       const std::size_t length = std::min<std::size_t>(data[n + 1] % 16, size - n - 2);
       const std::string pasted(reinterpret_cast<const char*>(data + n + 2), length);
-      controls->setText(Control::Text1, controls->text(Control::Text1) + pasted);
-      viewer->Text1_Change();
+      controls->setText(Control::CaseNumberBox, controls->text(Control::CaseNumberBox) + pasted);
+      viewer->caseNumberEdited();
       n += 1 + length;
     } else if (byte >= 0x80) {
       const int code = kTableKeys[(byte - 0x80u) % kTableKeys.size()];

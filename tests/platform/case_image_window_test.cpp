@@ -38,7 +38,7 @@ TEST(CaseImageFiles, TwoNamesOneContentA24BitBitmapOf143By115OnceACaseIsDrawn) {
   TestWindow window(case123());
   ASSERT_EQ(window.start().size(), 1u);
   // Before any case is drawn the button says so and writes nothing.
-  const std::vector<SeenBox> early = window.clickAnswering(Control::Command13);
+  const std::vector<SeenBox> early = window.clickAnswering(Control::ExportCaseButton);
   ASSERT_EQ(early.size(), 1u);
   EXPECT_EQ(early[0].icon, QMessageBox::Warning);
   EXPECT_TRUE(early[0].text.contains("pulsar enter")) << early[0].text.toStdString();
@@ -46,7 +46,7 @@ TEST(CaseImageFiles, TwoNamesOneContentA24BitBitmapOf143By115OnceACaseIsDrawn) {
   ASSERT_TRUE(window.pressAnswering(Qt::Key_Return).empty());
   std::vector<std::uint8_t> first;
   for (int click = 0; click < 2; ++click) {
-    EXPECT_TRUE(window.clickAnswering(Control::Command13).empty());
+    EXPECT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
     ASSERT_EQ(window.written(), kBothNames);
     const std::vector<std::uint8_t> bytes = fileBytes(window.work() / kBothNames[1]);
     EXPECT_EQ(fileBytes(window.work() / kBothNames[0]), bytes);
@@ -72,11 +72,11 @@ TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder
   TestWindow window(case123());
   window.startAndDraw();
   for (int step = 0; step < 2; ++step)
-    ASSERT_TRUE(window.clickAnswering(Control::Command12).empty());
-  ASSERT_EQ(window.text(Control::Text3), "1.5");
+    ASSERT_TRUE(window.clickAnswering(Control::ZoomInButton).empty());
+  ASSERT_EQ(window.text(Control::ZoomBox), "1.5");
   const RasterSurface view = window.viewer().picture(1);
   const RasterSurface plan = window.viewer().picture(4);
-  ASSERT_TRUE(window.clickAnswering(Control::Command13).empty());
+  ASSERT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
 
   const QImage image = readImage(window.work() / kBothNames[1]);
   ASSERT_EQ(image.size(), QSize(143, 115));
@@ -108,14 +108,14 @@ TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder
 
 // The full block at zoom 0.5 stays in the upper left; its plan is three layers of three by
 // three 2 x 2 marks on a pitch of 3, each layer closed by an empty column, shifted by (1, 1)
-// from Picture4. Cube 1, hidden by a click on its square, shows its mark in light grey.
+// from PlanSurface. Cube 1, hidden by a click on its square, shows its mark in light grey.
 TEST(CaseImagePixels, PlanMarksAtTheirPlacesInTheLowerRightCorner) {
   TestWindow window(case123());
   window.startAndDraw();
   const auto& cube1 = window.viewer().state().CubeletTable[1];
-  window.viewer().Picture1_MouseDown(cube1[kSquareXColumn] + 2, cube1[kSquareYColumn] + 2);
+  window.viewer().pressOnView(cube1[kSquareXColumn] + 2, cube1[kSquareYColumn] + 2);
   ASSERT_EQ(cube1[kStateColumn], kCubeHidden);
-  ASSERT_TRUE(window.clickAnswering(Control::Command13).empty());
+  ASSERT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
   const QImage image = readImage(window.work() / kBothNames[1]);
 
   // Columns 106..142, rows 103..114; '#' black, 'g' light grey, '.' white.
@@ -145,8 +145,8 @@ TEST(CaseImagePixels, LabelsShowOnTheViewUntilTheNextRedraw) {
   TestWindow window(case123());
   window.startAndDraw();
   const RasterSurface before = window.viewer().picture(1);
-  ASSERT_TRUE(window.clickAnswering(Control::Command13).empty());
-  const QImage shown = window.control(Control::Picture1)->grab().toImage();
+  ASSERT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
+  const QImage shown = window.control(Control::FigureView)->grab().toImage();
   const RasterSurface caseLabel = caption(" CASO:   123   ");
   const RasterSurface solutionLabel = caption(" SOLU:   240 ");
   int stamped = 0;
@@ -159,7 +159,7 @@ TEST(CaseImagePixels, LabelsShowOnTheViewUntilTheNextRedraw) {
     }
   }
   EXPECT_GT(stamped, 100);
-  EXPECT_EQ(window.text(Control::RichTextBox1), "  240");
+  EXPECT_EQ(window.text(Control::CaptionBox), "  240");
   ASSERT_TRUE(window.pressAnswering(Qt::Key_Return).empty());
   EXPECT_EQ(window.viewer().picture(1), before);
 }
@@ -169,18 +169,18 @@ TEST(CaseImageFiles, AnUnwritableWorkingFolderIsNamedWithTheReasonOnce) {
   window.startAndDraw();
   std::filesystem::remove_all(window.work());
 
-  const std::vector<SeenBox> one = window.clickAnswering(Control::Command13);
+  const std::vector<SeenBox> one = window.clickAnswering(Control::ExportCaseButton);
   ASSERT_EQ(one.size(), 1u);
   EXPECT_EQ(one[0].icon, QMessageBox::Critical);
   const QString prefix = QString::fromStdString("No se puede escribir el archivo " +
                                                 (window.work() / kBothNames[1]).string() +
                                                 ": no se puede crear el archivo temporal ");
   EXPECT_TRUE(one[0].text.startsWith(prefix)) << one[0].text.toStdString();
-  const std::vector<SeenBox> all = window.clickAnswering(Control::Command14);
+  const std::vector<SeenBox> all = window.clickAnswering(Control::ExportAllButton);
   ASSERT_EQ(all.size(), 1u);
   EXPECT_TRUE(all[0].text.startsWith(prefix)) << all[0].text.toStdString();
   EXPECT_TRUE(all[0].text.endsWith("La generacion de los BMP de todos los casos se detiene aqui."));
-  const std::vector<SeenBox> pages = window.clickAnswering(Control::Command15);
+  const std::vector<SeenBox> pages = window.clickAnswering(Control::ComposePagesButton);
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_EQ(pages[0].text.toStdString(),
             "No se puede leer la carpeta " + window.work().string() + ": no existe.");
@@ -194,14 +194,14 @@ TEST(CaseImageFiles, AnUnwritableWorkingFolderIsNamedWithTheReasonOnce) {
 TEST(CaseImageFiles, AWriteCutShortIsNamedAndLeavesTheGoodFile) {
   TestWindow window(case123());
   window.startAndDraw();
-  ASSERT_TRUE(window.clickAnswering(Control::Command13).empty());
+  ASSERT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
   const std::vector<std::uint8_t> good = fileBytes(window.work() / kBothNames[1]);
   ASSERT_TRUE(window.pressAnswering(Qt::Key_Up).empty());  // the figure turned: another image
   std::vector<SeenBox> boxes;
   {
     const FileSizeLimit limit(20000);
     ASSERT_TRUE(limit.active());
-    boxes = window.clickAnswering(Control::Command13);
+    boxes = window.clickAnswering(Control::ExportCaseButton);
   }
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(boxes[0].text.startsWith(QString::fromStdString(
@@ -215,7 +215,7 @@ TEST(CaseImageFiles, AWriteCutShortIsNamedAndLeavesTheGoodFile) {
 // What the caption box receives, in order, with whether the wait cursor showed at that moment.
 struct CaptionWatch {
   explicit CaptionWatch(TestWindow& window) {
-    auto* box = qobject_cast<QTextEdit*>(window.control(Control::RichTextBox1));
+    auto* box = qobject_cast<QTextEdit*>(window.control(Control::CaptionBox));
     EXPECT_NE(box, nullptr);
     QObject::connect(box, &QTextEdit::textChanged, &context, [this, box] {
       captions.push_back(box->toPlainText().toStdString());
@@ -235,9 +235,9 @@ TEST(BatchExportThroughTheWindow, RecordsThreeOneTwoUnderTheWaitCursorEndingOnTw
       Records{recordBytes(10, kCube, 1), recordBytes(20, kCube, 2), recordBytes(30, kCube, 3)});
   window.startAndDraw();
   ASSERT_TRUE(window.pressAnswering(Qt::Key_PageUp).empty());
-  ASSERT_EQ(window.text(Control::Label1), " CASO:   002   ");
+  ASSERT_EQ(window.text(Control::CaseLabel), " CASO:   002   ");
   CaptionWatch watch(window);
-  EXPECT_TRUE(window.clickAnswering(Control::Command14).empty());
+  EXPECT_TRUE(window.clickAnswering(Control::ExportAllButton).empty());
 
   EXPECT_EQ(watch.captions,
             (std::vector<std::string>{" CASO:   003   ", " SOLU:     3 ", "003   ", "    3",
@@ -245,7 +245,7 @@ TEST(BatchExportThroughTheWindow, RecordsThreeOneTwoUnderTheWaitCursorEndingOnTw
                                       " CASO:   002   ", " SOLU:     2 ", "002   ", "    2"}));
   EXPECT_EQ(watch.waiting, std::vector<bool>(12, true));
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(window.text(Control::Label1), " CASO:   002   ");
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   002   ");
   EXPECT_EQ(window.viewer().state().CurrentRecord, 2);
   EXPECT_EQ(window.written(),
             (std::vector<std::string>{"S00001-001 .bmp", "S00002-002 .bmp", "S00003-003 .bmp",
@@ -256,7 +256,7 @@ TEST(BatchExportThroughTheWindow, RecordsThreeOneTwoUnderTheWaitCursorEndingOnTw
   }
   // The single export has no wait cursor of its own.
   CaptionWatch single(window);
-  EXPECT_TRUE(window.clickAnswering(Control::Command13).empty());
+  EXPECT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
   EXPECT_EQ(single.waiting, std::vector<bool>(4, false));
 }
 
@@ -266,11 +266,11 @@ TEST(BatchExportThroughTheWindow, StopsAtARecordThatCannotBeShown) {
   TestWindow window(Records{recordBytes(10, kCube, 1), std::vector<std::uint8_t>(154, 0),
                             recordBytes(30, kCube, 3)});
   window.startAndDraw();  // record 3, the last
-  const std::vector<SeenBox> boxes = window.clickAnswering(Control::Command14);
+  const std::vector<SeenBox> boxes = window.clickAnswering(Control::ExportAllButton);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(boxes[0].text.startsWith("El registro 2 del archivo")) << boxes[0].text.toStdString();
   EXPECT_EQ(window.written(), (std::vector<std::string>{"S00001-001 .bmp", "caso001 .BMP"}));
-  EXPECT_EQ(window.text(Control::Label1), " CASO:   001   ");
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   001   ");
 }
 
 }  // namespace

@@ -24,11 +24,14 @@ class KeyDispatch : public testing::Test {
   }
   // Forgets what the last drawing showed, so that the next one shows afresh.
   void clearLabels() {
-    for (Control c : {Control::Label1, Control::Label2, Control::Label3, Control::Label4})
+    for (Control c : {Control::CaseLabel, Control::SolutionsLabel, Control::CaseNumberLabel,
+                      Control::SolutionCountLabel})
       window.form().setText(c, "");
     window.viewer().state().LastKeyText = "";
   }
-  QLineEdit* text1() { return qobject_cast<QLineEdit*>(window.control(Control::Text1)); }
+  QLineEdit* caseNumberBox() {
+    return qobject_cast<QLineEdit*>(window.control(Control::CaseNumberBox));
+  }
   std::string lastKey() { return window.viewer().state().LastKeyText; }
 
   TestWindow window;
@@ -36,68 +39,70 @@ class KeyDispatch : public testing::Test {
 
 TEST_F(KeyDispatch, EnterOrDibujarLoadsTheLastRecordWhateverHasTheFocus) {
   const std::tuple<Control, Qt::Key, Qt::KeyboardModifiers> cases[] = {
-      {Control::Text1, Qt::Key_Return, Qt::NoModifier},
-      {Control::Text1, Qt::Key_Enter, Qt::KeypadModifier},
-      {Control::Command7, Qt::Key_Return, Qt::NoModifier},
-      {Control::Command2, Qt::Key_Return, Qt::NoModifier},  // not the help
-      {Control::Option9, Qt::Key_Enter, Qt::KeypadModifier},
+      {Control::CaseNumberBox, Qt::Key_Return, Qt::NoModifier},
+      {Control::CaseNumberBox, Qt::Key_Enter, Qt::KeypadModifier},
+      {Control::PreviousByNumberButton, Qt::Key_Return, Qt::NoModifier},
+      {Control::HelpButton, Qt::Key_Return, Qt::NoModifier},  // not the help
+      {Control::OnePieceHelpOption, Qt::Key_Enter, Qt::KeypadModifier},
   };
   for (const auto& [focus, key, modifiers] : cases) {
     SCOPED_TRACE(window.control(focus)->objectName().toStdString());
     clearLabels();
     focusOn(focus);
     EXPECT_TRUE(window.pressAnswering(key, modifiers).empty());
-    EXPECT_EQ(window.text(Control::Label1), kLastCaseLabel);
-    EXPECT_EQ(window.text(Control::Label2), kLastSolutionLabel);
+    EXPECT_EQ(window.text(Control::CaseLabel), kLastCaseLabel);
+    EXPECT_EQ(window.text(Control::SolutionsLabel), kLastSolutionLabel);
     EXPECT_EQ(lastKey(), " 13");
     // The drawing hands the focus to the case-number box, ready for a typed number.
-    EXPECT_EQ(QApplication::focusWidget(), window.control(Control::Text1));
+    EXPECT_EQ(QApplication::focusWidget(), window.control(Control::CaseNumberBox));
   }
   clearLabels();
-  EXPECT_TRUE(window.clickAnswering(Control::Command1).empty());
-  EXPECT_EQ(window.text(Control::Label1), kLastCaseLabel);
-  EXPECT_EQ(window.text(Control::Label2), kLastSolutionLabel);
-  EXPECT_EQ(window.text(Control::Label3), "123.1 ");
-  EXPECT_EQ(window.text(Control::Label4), "   12");
+  EXPECT_TRUE(window.clickAnswering(Control::DrawButton).empty());
+  EXPECT_EQ(window.text(Control::CaseLabel), kLastCaseLabel);
+  EXPECT_EQ(window.text(Control::SolutionsLabel), kLastSolutionLabel);
+  EXPECT_EQ(window.text(Control::CaseNumberLabel), "123.1 ");
+  EXPECT_EQ(window.text(Control::SolutionCountLabel), "   12");
 }
 
-// From Text1 the keys leave its text and cursor alone; from a button or option they run their
-// operations, whose redraw hands the focus to Text1, instead of moving the focus or selection.
+// From CaseNumberBox the keys leave its text and cursor alone; from a button or option they run
+// their operations, whose redraw hands the focus to CaseNumberBox, instead of moving the focus or
+// selection.
 TEST_F(KeyDispatch, NavigationKeysReachTheWindowWhateverHasTheFocus) {
   const std::pair<Qt::Key, const char*> keys[] = {
       {Qt::Key_Left, " 37"},   {Qt::Key_Right, " 39"},    {Qt::Key_Up, " 38"},
       {Qt::Key_Down, " 40"},   {Qt::Key_Home, " 36"},     {Qt::Key_End, " 35"},
       {Qt::Key_PageUp, " 33"}, {Qt::Key_PageDown, " 34"},
   };
-  focusOn(Control::Text1);
-  QTest::keyClicks(text1(), "123");
+  focusOn(Control::CaseNumberBox);
+  QTest::keyClicks(caseNumberBox(), "123");
   for (const auto& [key, code] : keys) {
-    text1()->setCursorPosition(1);  // where each of these keys would move the cursor
+    caseNumberBox()->setCursorPosition(1);  // where each of these keys would move the cursor
     window.press(key);
     EXPECT_EQ(lastKey(), code);
-    EXPECT_EQ(text1()->cursorPosition(), 1) << code;
-    EXPECT_EQ(QApplication::focusWidget(), window.control(Control::Text1)) << code;
+    EXPECT_EQ(caseNumberBox()->cursorPosition(), 1) << code;
+    EXPECT_EQ(QApplication::focusWidget(), window.control(Control::CaseNumberBox)) << code;
   }
-  EXPECT_EQ(window.text(Control::Text1), "123");
+  EXPECT_EQ(window.text(Control::CaseNumberBox), "123");
 
   window.pressAnswering(Qt::Key_Return);
-  for (Control focus : {Control::Command6, Control::Command10, Control::Option8}) {
+  for (Control focus :
+       {Control::TurnRightButton, Control::NextBySolutionsButton, Control::NoHelpOption}) {
     for (const auto& [key, code] : keys) {
       focusOn(focus);
       window.press(key);
       EXPECT_EQ(lastKey(), code);
-      EXPECT_EQ(QApplication::focusWidget(), window.control(Control::Text1)) << code;
+      EXPECT_EQ(QApplication::focusWidget(), window.control(Control::CaseNumberBox)) << code;
     }
   }
-  EXPECT_TRUE(window.form().isChecked(Control::Option8));
-  EXPECT_FALSE(window.form().isChecked(Control::Option9));
+  EXPECT_TRUE(window.form().isChecked(Control::NoHelpOption));
+  EXPECT_FALSE(window.form().isChecked(Control::OnePieceHelpOption));
 }
 
 // Pasted text reaches the case-number box through Ctrl+V whatever script it is in; lengths and
 // cuts count characters, so the box ends on at most five of them and the program goes on.
 TEST_F(KeyDispatch, PastedTextInAnyScriptIsCutByCharactersAndSearched) {
   window.pressAnswering(Qt::Key_Return);
-  focusOn(Control::Text1);
+  focusOn(Control::CaseNumberBox);
   const std::pair<QString, QString> pastes[] = {
       {QStringLiteral("ñ1234"), QStringLiteral("ñ1234")},  // five characters, six bytes
       {QStringLiteral("שלום12"), QStringLiteral("לום12")},
@@ -108,22 +113,22 @@ TEST_F(KeyDispatch, PastedTextInAnyScriptIsCutByCharactersAndSearched) {
   };
   for (const auto& [pasted, kept] : pastes) {
     SCOPED_TRACE(pasted.left(12).toStdString());
-    QTest::keyClicks(text1(), "7");  // case 7, record 1
-    ASSERT_EQ(window.text(Control::Label3), "007   ");
-    text1()->selectAll();
+    QTest::keyClicks(caseNumberBox(), "7");  // case 7, record 1
+    ASSERT_EQ(window.text(Control::CaseNumberLabel), "007   ");
+    caseNumberBox()->selectAll();
     QApplication::clipboard()->setText(pasted);
-    QTest::keyClick(text1(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(text1()->text(), kept);
+    QTest::keyClick(caseNumberBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(caseNumberBox()->text(), kept);
     // None of these is a case number (their numeric value is 0 or 5): the last record shows.
-    EXPECT_EQ(window.text(Control::Label1), kLastCaseLabel);
-    text1()->clear();
+    EXPECT_EQ(window.text(Control::CaseLabel), kLastCaseLabel);
+    caseNumberBox()->clear();
   }
   // Bytes that are no UTF-8 at all, handed to the box by the viewer's own path.
-  window.form().setText(Control::Text1,
+  window.form().setText(Control::CaseNumberBox,
                         "\xB1\xB1\xC3"
                         "12345");
-  window.viewer().Text1_Change();
-  EXPECT_EQ(window.text(Control::Text1), "12345");
+  window.viewer().caseNumberEdited();
+  EXPECT_EQ(window.text(Control::CaseNumberBox), "12345");
 }
 
 // The viewer counts the characters of the box's text as the toolkit does, also where the bytes
@@ -155,31 +160,31 @@ TEST(TypedText, CharactersCountAsTheToolkitCountsThem) {
   }
 }
 
-TEST_F(KeyDispatch, EscEndsTheProgramFromText1AndFromAButton) {
-  focusOn(Control::Text1);
+TEST_F(KeyDispatch, EscEndsTheProgramFromCaseNumberBoxAndFromAButton) {
+  focusOn(Control::CaseNumberBox);
   window.press(Qt::Key_Escape);
   EXPECT_EQ(window.ends(), 1);
   window.pressAnswering(Qt::Key_Return);
-  focusOn(Control::Command13);
+  focusOn(Control::ExportCaseButton);
   window.press(Qt::Key_Escape);
   EXPECT_EQ(window.ends(), 2);
 }
 
 TEST_F(KeyDispatch, OnlyTheKeypadPlusAndMinusCountAsZoomKeys) {
-  focusOn(Control::Text1);
-  QTest::keyClick(text1(), Qt::Key_Plus);
-  QTest::keyClick(text1(), Qt::Key_Minus);
+  focusOn(Control::CaseNumberBox);
+  QTest::keyClick(caseNumberBox(), Qt::Key_Plus);
+  QTest::keyClick(caseNumberBox(), Qt::Key_Minus);
   EXPECT_EQ(lastKey(), "");
-  EXPECT_EQ(window.text(Control::Text3), "0.5");
+  EXPECT_EQ(window.text(Control::ZoomBox), "0.5");
   window.pressAnswering(Qt::Key_Return);
-  QTest::keyClick(text1(), Qt::Key_Plus, Qt::KeypadModifier);
+  QTest::keyClick(caseNumberBox(), Qt::Key_Plus, Qt::KeypadModifier);
   EXPECT_EQ(lastKey(), " 107");
-  EXPECT_EQ(window.text(Control::Text3), "1");
-  QTest::keyClick(text1(), Qt::Key_Minus, Qt::KeypadModifier);
+  EXPECT_EQ(window.text(Control::ZoomBox), "1");
+  QTest::keyClick(caseNumberBox(), Qt::Key_Minus, Qt::KeypadModifier);
   EXPECT_EQ(lastKey(), " 109");
-  EXPECT_EQ(window.text(Control::Text3), "0.5");
-  // Text1 received every typed character, and its change handler took each one out again.
-  EXPECT_EQ(window.text(Control::Text1), "");
+  EXPECT_EQ(window.text(Control::ZoomBox), "0.5");
+  // CaseNumberBox received every typed character, and its change handler took each one out again.
+  EXPECT_EQ(window.text(Control::CaseNumberBox), "");
 }
 
 // F1 and "Ayuda" run the same help sequence: help over the drawing while the empty box is
@@ -191,11 +196,11 @@ TEST_F(KeyDispatch, F1AndAyudaShowTheHelpWhileTheBoxIsOpenThenTheCaseAgain) {
     clearLabels();
     bool helpShown = false, drawingHidden = false;
     ModalBoxAnswerer answerer([&](QMessageBox&) {
-      helpShown = window.control(Control::Text2)->isVisible();
-      drawingHidden = !window.control(Control::Picture1)->isVisible();
+      helpShown = window.control(Control::HelpBox)->isVisible();
+      drawingHidden = !window.control(Control::FigureView)->isVisible();
     });
     if (byButton) {
-      QTest::mouseClick(window.control(Control::Command2), Qt::LeftButton);
+      QTest::mouseClick(window.control(Control::HelpButton), Qt::LeftButton);
     } else {
       window.press(Qt::Key_F1);
     }
@@ -208,10 +213,10 @@ TEST_F(KeyDispatch, F1AndAyudaShowTheHelpWhileTheBoxIsOpenThenTheCaseAgain) {
     EXPECT_EQ(box.buttons, QStringList{"OK"});
     EXPECT_TRUE(helpShown);
     EXPECT_TRUE(drawingHidden);
-    EXPECT_FALSE(window.control(Control::Text2)->isVisible());
-    EXPECT_TRUE(window.control(Control::Picture1)->isVisible());
-    EXPECT_EQ(window.text(Control::Label1), kLastCaseLabel);
-    EXPECT_EQ(window.text(Control::Label2), kLastSolutionLabel);
+    EXPECT_FALSE(window.control(Control::HelpBox)->isVisible());
+    EXPECT_TRUE(window.control(Control::FigureView)->isVisible());
+    EXPECT_EQ(window.text(Control::CaseLabel), kLastCaseLabel);
+    EXPECT_EQ(window.text(Control::SolutionsLabel), kLastSolutionLabel);
     if (!byButton) {
       EXPECT_EQ(lastKey(), " 112");
     }
@@ -230,7 +235,7 @@ TEST_F(KeyDispatch, KeysPressedWhileABoxIsOpenBelongToTheBox) {
   EXPECT_EQ(answerer.boxes().size(), 1u);
   EXPECT_EQ(window.ends(), 0);
   EXPECT_EQ(lastKey(), " 112");
-  EXPECT_FALSE(window.control(Control::Text2)->isVisible());
+  EXPECT_FALSE(window.control(Control::HelpBox)->isVisible());
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST(Pages, SixtyImagesFillOnePageAndSixCellsOfTheNextAndASecondClickNumbersOn) 
   for (const char* other : {"S00001-001 .bmp", "xcaso5.bmp", "caso6.bmp.bak", "caso7.png"})
     writeBmp(window.work() / other, filledImage(143, 115, qRgb(0, 0, 0)));
   std::filesystem::create_directory(window.work() / "caso8.bmp");
-  EXPECT_TRUE(window.clickAnswering(Control::Command15).empty());
+  EXPECT_TRUE(window.clickAnswering(Control::ComposePagesButton).empty());
 
   EXPECT_EQ(cellColours(window, 1), cells(0, 54));
   EXPECT_EQ(cellColours(window, 2), cells(54, 6));
@@ -81,7 +81,7 @@ TEST(Pages, SixtyImagesFillOnePageAndSixCellsOfTheNextAndASecondClickNumbersOn) 
             (std::vector<std::uint8_t>{24, 0, 0, 0, 0, 0}));  // 24 bits, uncompressed
   EXPECT_EQ(window.viewer().state().PageNumber, 2);
 
-  EXPECT_TRUE(window.clickAnswering(Control::Command15).empty());
+  EXPECT_TRUE(window.clickAnswering(Control::ComposePagesButton).empty());
   EXPECT_EQ(fileBytes(window.work() / pageName(3)), bytes);
   EXPECT_EQ(fileBytes(window.work() / pageName(4)), fileBytes(window.work() / pageName(2)));
   EXPECT_FALSE(std::filesystem::exists(window.work() / pageName(5)));
@@ -92,7 +92,7 @@ TEST(Pages, FiftyFourImagesMakeOnePageAndNoneMakeNoPageAndAMessage) {
   TestWindow window(oneCase());
   window.startAndDraw();
   writeBmp(window.work() / "S00240-123 .bmp", filledImage(143, 115, colourOf(1)));
-  const std::vector<SeenBox> boxes = window.clickAnswering(Control::Command15);
+  const std::vector<SeenBox> boxes = window.clickAnswering(Control::ComposePagesButton);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].icon, QMessageBox::Warning);
   EXPECT_EQ(boxes[0].text.toStdString(),
@@ -102,7 +102,7 @@ TEST(Pages, FiftyFourImagesMakeOnePageAndNoneMakeNoPageAndAMessage) {
   EXPECT_EQ(window.viewer().state().PageNumber, 0);
 
   writeCaseImages(window.work(), 0, 54);
-  EXPECT_TRUE(window.clickAnswering(Control::Command15).empty());
+  EXPECT_TRUE(window.clickAnswering(Control::ComposePagesButton).empty());
   EXPECT_TRUE(std::filesystem::exists(window.work() / pageName(1)));
   EXPECT_FALSE(std::filesystem::exists(window.work() / pageName(2)));
   EXPECT_EQ(window.viewer().state().PageNumber, 1);
@@ -123,9 +123,9 @@ TEST(Pages, UnreadableSkippedLargerCutSmallerOnWhite) {
   writeBmp(work / "caso3.bmp", large);
   writeBmp(work / "caso4.bmp", filledImage(50, 40, qRgb(0, 0, 0)));
   bool waitingUnderTheBox = true;
-  const std::vector<SeenBox> boxes = window.clickAnswering(Control::Command15, [&](QMessageBox&) {
-    waitingUnderTheBox = QGuiApplication::overrideCursor() != nullptr;
-  });
+  const std::vector<SeenBox> boxes = window.clickAnswering(
+      Control::ComposePagesButton,
+      [&](QMessageBox&) { waitingUnderTheBox = QGuiApplication::overrideCursor() != nullptr; });
   EXPECT_FALSE(waitingUnderTheBox);  // the wait cursor goes before the message comes
 
   ASSERT_EQ(boxes.size(), 1u);
@@ -169,7 +169,7 @@ TEST(Pages, HostileBitmapsAreSkippedAndTheProgramGoesOn) {
   negative[21] = 0xff;
   writeFile(work / "caso004 .bmp", negative);
 
-  const std::vector<SeenBox> boxes = window.clickAnswering(Control::Command15);
+  const std::vector<SeenBox> boxes = window.clickAnswering(Control::ComposePagesButton);
   ASSERT_EQ(boxes.size(), 1u);
   const std::string text = boxes[0].text.toStdString();
   EXPECT_EQ(text.rfind("No se pueden leer como imagen 4 archivos, que no entran en las paginas: "
@@ -183,7 +183,7 @@ TEST(Pages, HostileBitmapsAreSkippedAndTheProgramGoesOn) {
   expected[0] = qRgb(10, 20, 30);
   EXPECT_EQ(cellColours(window, 1), expected);
   ASSERT_TRUE(window.pressAnswering(Qt::Key_PageUp).empty());
-  EXPECT_EQ(window.text(Control::Label1), " CASO:   123   ");
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   123   ");
 }
 
 // Page numbers have two digits: with page 99 written, page 100 is refused and the run stops;
@@ -193,7 +193,7 @@ TEST(Pages, PageOneHundredIsRefusedAndPageNinetyNineStays) {
   window.startAndDraw();
   writeCaseImages(window.work(), 0, 60);
   window.viewer().state().PageNumber = 98;
-  const std::vector<SeenBox> boxes = window.clickAnswering(Control::Command15);
+  const std::vector<SeenBox> boxes = window.clickAnswering(Control::ComposePagesButton);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
   EXPECT_TRUE(boxes[0].text.startsWith(
@@ -204,7 +204,7 @@ TEST(Pages, PageOneHundredIsRefusedAndPageNinetyNineStays) {
   EXPECT_EQ(window.viewer().state().PageNumber, 99);
   const std::vector<std::uint8_t> page99 = fileBytes(window.work() / pageName(99));
 
-  ASSERT_EQ(window.clickAnswering(Control::Command15).size(), 1u);
+  ASSERT_EQ(window.clickAnswering(Control::ComposePagesButton).size(), 1u);
   EXPECT_EQ(fileBytes(window.work() / pageName(99)), page99);
   for (const std::string& name : window.written()) {
     EXPECT_TRUE(QString::fromStdString(name).startsWith("caso", Qt::CaseInsensitive) ||
@@ -218,7 +218,7 @@ TEST(Pages, APageThatCannotBeWrittenIsNamedAndStopsTheRun) {
   window.startAndDraw();
   writeCaseImages(window.work(), 0, 60);
   std::filesystem::create_directory(window.work() / pageName(1));
-  const std::vector<SeenBox> boxes = window.clickAnswering(Control::Command15);
+  const std::vector<SeenBox> boxes = window.clickAnswering(Control::ComposePagesButton);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
   const std::string text = boxes[0].text.toStdString();

@@ -13,18 +13,18 @@ namespace {
 class PlayThroughWindow : public testing::Test {
  protected:
   void SetUp() override { window.startAndDraw(); }
-  QWidget* picture1() { return window.control(Control::Picture1); }
+  QWidget* figureView() { return window.control(Control::FigureView); }
   const ViewerState& state() { return window.viewer().state(); }
   void click(Control c) {
     QWidget* w = window.control(c);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
   }
-  QImage shown() { return picture1()->grab().toImage(); }
+  QImage shown() { return figureView()->grab().toImage(); }
 
   TestWindow window;
 };
 
-TEST_F(PlayThroughWindow, Picture1ShowsTheViewersSurfacePixelForPixel) {
+TEST_F(PlayThroughWindow, FigureViewShowsTheViewersSurfacePixelForPixel) {
   const RasterSurface& surface = window.viewer().picture(1);
   const QImage image = shown();
   ASSERT_EQ(image.size(), QSize(640, 480));
@@ -42,39 +42,39 @@ TEST_F(PlayThroughWindow, Picture1ShowsTheViewersSurfacePixelForPixel) {
 TEST_F(PlayThroughWindow, APressOnASchematicSquareHidesItsCubeAndAPressBesideItDoesNot) {
   const int gx = state().CubeletTable[1][kSquareXColumn],
             gy = state().CubeletTable[1][kSquareYColumn];
-  QTest::mouseClick(picture1(), Qt::LeftButton, {}, QPoint(gx + 6, gy));
+  QTest::mouseClick(figureView(), Qt::LeftButton, {}, QPoint(gx + 6, gy));
   EXPECT_EQ(state().CubeletTable[1][kStateColumn], kCubeShown);
-  QTest::mouseClick(picture1(), Qt::RightButton, {}, QPoint(gx + 5, gy + 5));
+  QTest::mouseClick(figureView(), Qt::RightButton, {}, QPoint(gx + 5, gy + 5));
   EXPECT_EQ(state().CubeletTable[1][kStateColumn], kCubeHidden);
   EXPECT_EQ(shown().pixelColor(gx + 2, gy + 2), QColor(192, 192, 192));
-  QTest::mouseClick(picture1(), Qt::LeftButton, {}, QPoint(gx, gy));
+  QTest::mouseClick(figureView(), Qt::LeftButton, {}, QPoint(gx, gy));
   EXPECT_EQ(shown().pixelColor(gx + 2, gy + 2), QColor(128, 128, 128));
 }
 
 TEST_F(PlayThroughWindow, TypedDigitsFindTheCaseAndOtherCharactersAreTakenOut) {
-  auto* text1 = qobject_cast<QLineEdit*>(window.control(Control::Text1));
-  text1->setFocus(Qt::OtherFocusReason);
-  QTest::keyClicks(text1, "7");
-  EXPECT_EQ(window.text(Control::Label1), " CASO:   007   ");
+  auto* caseNumberBox = qobject_cast<QLineEdit*>(window.control(Control::CaseNumberBox));
+  caseNumberBox->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(caseNumberBox, "7");
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   007   ");
   EXPECT_EQ(state().CurrentRecord, 1);
-  QTest::keyClicks(text1, "x");
-  EXPECT_EQ(window.text(Control::Text1), "");
-  QTest::keyClicks(text1, "123.1");
-  EXPECT_EQ(window.text(Control::Label1), kLastCaseLabel);
-  QTest::keyClicks(text1, "5");
-  EXPECT_EQ(window.text(Control::Text1), "23.15");
+  QTest::keyClicks(caseNumberBox, "x");
+  EXPECT_EQ(window.text(Control::CaseNumberBox), "");
+  QTest::keyClicks(caseNumberBox, "123.1");
+  EXPECT_EQ(window.text(Control::CaseLabel), kLastCaseLabel);
+  QTest::keyClicks(caseNumberBox, "5");
+  EXPECT_EQ(window.text(Control::CaseNumberBox), "23.15");
 }
 
 TEST_F(PlayThroughWindow, TheHelpOptionsMoveThroughTheirStates) {
-  EXPECT_FALSE(window.control(Control::Frame1)->isEnabled());
-  click(Control::Option9);
-  EXPECT_TRUE(window.control(Control::Frame1)->isEnabled());
-  click(Control::Option8);
-  EXPECT_FALSE(window.control(Control::Frame1)->isEnabled());
-  EXPECT_TRUE(window.form().isChecked(Control::Option8));
-  click(Control::Option9);
-  click(Control::Option6);
-  EXPECT_TRUE(window.form().isChecked(Control::Option6));
+  EXPECT_FALSE(window.control(Control::PiecePanel)->isEnabled());
+  click(Control::OnePieceHelpOption);
+  EXPECT_TRUE(window.control(Control::PiecePanel)->isEnabled());
+  click(Control::NoHelpOption);
+  EXPECT_FALSE(window.control(Control::PiecePanel)->isEnabled());
+  EXPECT_TRUE(window.form().isChecked(Control::NoHelpOption));
+  click(Control::OnePieceHelpOption);
+  click(Control::PieceLeftScrew);
+  EXPECT_TRUE(window.form().isChecked(Control::PieceLeftScrew));
   for (int n = 1; n <= 9; ++n)
     EXPECT_EQ(window.control(Option(n))->isEnabled(), n == 6) << n;
   // Case 123.1 has 12 solutions: piece 6 is drawn yellow; the choice cannot be undone.
@@ -85,8 +85,8 @@ TEST_F(PlayThroughWindow, TheHelpOptionsMoveThroughTheirStates) {
       yellow = image.pixelColor(x, y) == QColor(255, 255, 0);
   }
   EXPECT_TRUE(yellow);
-  click(Control::Option8);
-  EXPECT_TRUE(window.form().isChecked(Control::Option9));
+  click(Control::NoHelpOption);
+  EXPECT_TRUE(window.form().isChecked(Control::OnePieceHelpOption));
 }
 
 TEST(SurfacePixels, WholePixelScaleAndPressMapping) {

@@ -17,8 +17,8 @@ TEST(StartMessage, AsksForEnterWithAnExclamationAndOneOk) {
   EXPECT_EQ(boxes[0].icon, QMessageBox::Warning);
   EXPECT_EQ(boxes[0].buttons, QStringList{"OK"});
   // Nothing drawn or labelled yet; the zoom and the last record are ready.
-  EXPECT_EQ(window.text(Control::Text3), "0.5");
-  EXPECT_EQ(window.text(Control::Label1), "");
+  EXPECT_EQ(window.text(Control::ZoomBox), "0.5");
+  EXPECT_EQ(window.text(Control::CaseLabel), "");
   EXPECT_EQ(window.viewer().state().CurrentRecord, 2);
 }
 

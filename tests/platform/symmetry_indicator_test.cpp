@@ -14,8 +14,9 @@ namespace vexolite::test {
 namespace {
 
 using enum Control;
-constexpr Control kIndicators[] = {Check1, Check2, Check3, Check4, Check5,
-                                   Check6, Check7, Check8, Check9};
+constexpr Control kIndicators[] = {MirrorX,           MirrorY,           MirrorZ,
+                                   MirrorXYSlash,     MirrorXYBackslash, MirrorXZSlash,
+                                   MirrorXZBackslash, MirrorYZSlash,     MirrorYZBackslash};
 
 // A point on the control in the window's coordinates: its middle, or at x pixels from its left.
 QPoint pointOn(TestWindow& window, Control control, int x = -1) {
@@ -38,7 +39,7 @@ TEST(SymmetryIndicators, HoveringEachShowsItsToolTip) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return QToolTip::isVisible() && QToolTip::text() == expected; }, 3000))
         << "shown: " << QToolTip::isVisible() << " \"" << QToolTip::text().toStdString() << '"';
-    if (indicator == Check1) {
+    if (indicator == MirrorX) {
       EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Simetría eje  X."));
     }
   }

@@ -1,4 +1,5 @@
-// A shown Form1 over a case file the test writes itself (Esc observed, not quitting), and files.
+// A shown MainWindow over a case file the test writes itself (Esc observed, not quitting), and
+// files.
 #include "test_window.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,8 @@ Records twoCases() {
 TestWindow::TestWindow(std::optional<Records> records, bool caseFileElsewhere) {
   if (records)
     writeFile((caseFileElsewhere ? elsewhere_ : work_) / "VEXOLITE.DAT", caseFileBytes(*records));
-  form_ = std::make_unique<qt::Form1>(CaseFileSearch{work_.path(), elsewhere_.path(), {}},
-                                      [this] { ++endCalls_; });
+  form_ = std::make_unique<qt::MainWindow>(CaseFileSearch{work_.path(), elsewhere_.path(), {}},
+                                           [this] { ++endCalls_; });
 }
 
 TestWindow::~TestWindow() = default;

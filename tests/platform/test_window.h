@@ -1,4 +1,5 @@
-// A shown Form1 over a case file the test writes itself (Esc observed, not quitting), and files.
+// A shown MainWindow over a case file the test writes itself (Esc observed, not quitting), and
+// files.
 #pragma once
 
 #include <QImage>
@@ -11,7 +12,7 @@
 #include <vector>
 
 #include "modal_box_answerer.h"
-#include "platform/qt/form1.h"
+#include "platform/qt/main_window.h"
 #include "qt_printers.h"
 #include "support/case_file_writer.h"
 
@@ -31,7 +32,7 @@ class TestWindow {
   explicit TestWindow(std::optional<Records> records = twoCases(), bool caseFileElsewhere = false);
   ~TestWindow();
 
-  qt::Form1& form() { return *form_; }
+  qt::MainWindow& form() { return *form_; }
   Viewer& viewer() { return form_->viewer(); }
   QWidget* control(Control control) const { return form_->widget(control); }
   std::string text(Control control) const { return form_->text(control); }
@@ -39,7 +40,7 @@ class TestWindow {
   const std::filesystem::path& work() const { return work_.path(); }
   const std::filesystem::path& elsewhere() const { return elsewhere_.path(); }
 
-  // Shows and activates the window, then runs Form_Load; returns the boxes it opened.
+  // Shows and activates the window, then runs start; returns the boxes it opened.
   std::vector<SeenBox> start();
   // start with its one message answered, then Enter, which draws the last record.
   void startAndDraw();
@@ -61,7 +62,7 @@ class TestWindow {
   TempFolder work_;
   TempFolder elsewhere_;
   int endCalls_ = 0;
-  std::unique_ptr<qt::Form1> form_;
+  std::unique_ptr<qt::MainWindow> form_;
 };
 
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path);

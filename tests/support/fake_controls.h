@@ -14,8 +14,8 @@ namespace vexolite::test {
 struct ShownMessage {
   std::string text;
   MessageIcon icon;
-  bool picture1Visible;  // as the user saw the window behind the box
-  bool text2Visible;
+  bool figureViewVisible;  // as the user saw the window behind the box
+  bool helpBoxVisible;
 };
 
 class FakeControls : public Controls {
@@ -41,7 +41,7 @@ class FakeControls : public Controls {
   }
   void showMessage(const std::string& t, MessageIcon icon) override {
     messages.push_back(
-        {t, icon, visible[index(Control::Picture1)], visible[index(Control::Text2)]});
+        {t, icon, visible[index(Control::FigureView)], visible[index(Control::HelpBox)]});
   }
   void beep() override { ++beeps; }
   void endProgram() override { ended = true; }
@@ -52,7 +52,7 @@ class FakeControls : public Controls {
   std::array<bool, kControlCount> checked{};
   std::array<bool, kControlCount> enabled{};
   std::array<bool, kControlCount> visible{};
-  Control focus = Control::Form1;
+  Control focus = Control::MainWindow;
   std::array<int, kControlCount> picturesShown{};
   std::map<Control, RasterSurface> lastPicture;  // as last shown, by picture box
   std::vector<ShownMessage> messages;

@@ -12,21 +12,21 @@
 namespace vexolite::test {
 
 struct ViewerRun {
-  // No case file yet: the test makes one at file() and runs Form_Load itself.
+  // No case file yet: the test makes one at file() and runs start itself.
   ViewerRun() = default;
-  // Writes the records as VEXOLITE.DAT and runs Form_Load.
+  // Writes the records as VEXOLITE.DAT and runs start.
   explicit ViewerRun(const std::vector<std::vector<std::uint8_t>>& records) {
     writeFile(file(), caseFileBytes(records));
-    viewer.Form_Load();
+    viewer.start();
   }
   std::filesystem::path file() const { return work / "VEXOLITE.DAT"; }
   // The surface the window last showed for a picture box.
   const RasterSurface& shown(Control picture) const { return controls.lastPicture.at(picture); }
-  int redraws() const { return controls.picturesShown[FakeControls::index(Control::Picture1)]; }
+  int redraws() const { return controls.picturesShown[FakeControls::index(Control::FigureView)]; }
   bool enabled(Control c) const { return controls.enabled[FakeControls::index(c)]; }
   void check(Control c, bool on = true) { controls.checked[FakeControls::index(c)] = on; }
   bool pictureHas(Rgb colour) const {
-    for (Rgb p : shown(Control::Picture1).pixels()) {
+    for (Rgb p : shown(Control::FigureView).pixels()) {
       if (p == colour) return true;
     }
     return false;

@@ -26,14 +26,14 @@ TEST(FormLoad, SetsTheStartValuesAndShowsTheStartMessage) {
   EXPECT_EQ(state.CurrentRecord, 3);
   EXPECT_EQ(state.LastCaseNumber, 705);
   EXPECT_EQ(state.ZoomFactor, 0.5);
-  EXPECT_EQ(s.controls.text(Control::Text3), "0.5");
-  EXPECT_FALSE(s.enabled(Control::Frame1));
-  EXPECT_FALSE(s.controls.visible[test::FakeControls::index(Control::Text2)]);
+  EXPECT_EQ(s.controls.text(Control::ZoomBox), "0.5");
+  EXPECT_FALSE(s.enabled(Control::PiecePanel));
+  EXPECT_FALSE(s.controls.visible[test::FakeControls::index(Control::HelpBox)]);
   ASSERT_EQ(s.controls.messages.size(), 1u);
   EXPECT_EQ(s.controls.messages[0].text,
             "En proxima pantalla pulsar enter para dar comienzo al sistema");
   EXPECT_EQ(s.controls.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(s.controls.text(Control::Label1), "");  // nothing is shown before Enter
+  EXPECT_EQ(s.controls.text(Control::CaseLabel), "");  // nothing is shown before Enter
 }
 
 TEST(MissingOrEmptyCaseFile, IsNamedAtStartAndEnterLoadsNothing) {
@@ -53,7 +53,7 @@ TEST(MissingOrEmptyCaseFile, IsNamedAtStartAndEnterLoadsNothing) {
     SCOPED_TRACE(c.what);
     ViewerRun run;
     c.make(run.file());
-    run.viewer.Form_Load();
+    run.viewer.start();
     ASSERT_EQ(run.controls.messages.size(), 2u);
     const std::string problem = run.controls.messages[0].text;
     EXPECT_TRUE(contains(problem, c.says)) << problem;
@@ -62,12 +62,12 @@ TEST(MissingOrEmptyCaseFile, IsNamedAtStartAndEnterLoadsNothing) {
     EXPECT_EQ(run.controls.messages[1].icon, MessageIcon::Exclamation);  // the start message
     EXPECT_EQ(run.viewer.state().RecordCount, 0);
 
-    run.viewer.Form_KeyDown(key::kEnter);
-    run.viewer.CommandClick(1);
-    run.viewer.Form_KeyDown(key::kF1);
+    run.viewer.keyPressed(key::kEnter);
+    run.viewer.clickButton(1);
+    run.viewer.keyPressed(key::kF1);
     EXPECT_EQ(run.controls.messages.size(), 6u);  // the problem again, each time
     EXPECT_EQ(run.controls.messages[2].text, problem);
-    EXPECT_EQ(run.controls.text(Control::Label1), "");
+    EXPECT_EQ(run.controls.text(Control::CaseLabel), "");
   }
 }
 
@@ -76,14 +76,14 @@ TEST(PartialRecord, IsReportedOnceAndTheWholeRecordsLoad) {
   auto bytes = test::caseFileBytes({recordBytes(10, "19", 1), recordBytes(20, kCube, 240)});
   bytes.resize(bytes.size() + 50, 7);
   test::writeFile(run.file(), bytes);
-  run.viewer.Form_Load();
+  run.viewer.start();
   ASSERT_EQ(run.controls.messages.size(), 2u);
   EXPECT_TRUE(contains(run.controls.messages[0].text, "no es multiplo de 154"));
   EXPECT_TRUE(contains(run.controls.messages[0].text, "se ignoran los 50 bytes"));
   EXPECT_EQ(run.viewer.state().RecordCount, 2);
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
   EXPECT_EQ(run.controls.messages.size(), 2u);
-  EXPECT_EQ(run.controls.text(Control::Label1), " CASO:   002   ");
+  EXPECT_EQ(run.controls.text(Control::CaseLabel), " CASO:   002   ");
   EXPECT_EQ(run.viewer.state().CubeCount, 27);
 }
 
@@ -110,16 +110,16 @@ TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
     SCOPED_TRACE(reason);
     ViewerRun run({recordBytes(1231, kCube, 240), bad});
     run.viewer.state().CurrentRecord = 1;
-    run.viewer.LEERARCHIVO();
+    run.viewer.showCurrentRecord();
     const ViewerState before = run.viewer.state();
 
     run.viewer.state().CurrentRecord = 2;
-    run.viewer.LEERARCHIVO();
+    run.viewer.showCurrentRecord();
     ASSERT_EQ(run.controls.messages.size(), 2u);
     const std::string message = run.controls.messages[1].text;
     EXPECT_EQ(message, "El registro 2 del archivo " + run.file().string() +
                            " no es un caso valido: " + reason + " del registro).");
-    EXPECT_EQ(run.controls.text(Control::Label1), " CASO:   123.1 ");
+    EXPECT_EQ(run.controls.text(Control::CaseLabel), " CASO:   123.1 ");
     EXPECT_EQ(run.viewer.state().CellMatrix, before.CellMatrix);
     EXPECT_EQ(run.viewer.state().CubeletTable, before.CubeletTable);
     EXPECT_EQ(run.viewer.state().CaseCode, "1231");
@@ -130,15 +130,15 @@ TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
 TEST(CaseFileChangingUnderTheViewer, ARecordNoLongerThereIsNamed) {
   ViewerRun run({recordBytes(10, "19", 1), recordBytes(20, "29", 2), recordBytes(30, "39", 3)});
   test::writeFile(run.file(), recordBytes(10, "19", 1));  // shrinks to one record
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
   ASSERT_EQ(run.controls.messages.size(), 2u);
   EXPECT_TRUE(contains(run.controls.messages[1].text, "No se puede leer el registro 3"));
   EXPECT_TRUE(contains(run.controls.messages[1].text, "termina antes"));
-  EXPECT_EQ(run.controls.text(Control::Label1), "");
+  EXPECT_EQ(run.controls.text(Control::CaseLabel), "");
 
   std::filesystem::remove(run.file());  // and then disappears
   run.viewer.state().CurrentRecord = 1;
-  run.viewer.LEERARCHIVO();
+  run.viewer.showCurrentRecord();
   ASSERT_EQ(run.controls.messages.size(), 3u);
   EXPECT_TRUE(contains(run.controls.messages[2].text, "No se puede leer el archivo"));
 }
@@ -148,20 +148,20 @@ constexpr Rgb kGrey{128, 128, 128};
 TEST(LoadAndShow, EnterShowsTheLastRecordComplete) {
   ViewerRun run({recordBytes(10, "1", 1), recordBytes(20, kCube, 4)});
   EXPECT_EQ(run.redraws(), 0);
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
 
-  EXPECT_EQ(run.controls.text(Control::Label1), " CASO:   002   ");
-  EXPECT_EQ(run.controls.text(Control::Label7), "X: 3");
-  EXPECT_EQ(run.controls.text(Control::Label8), "Y: 3");
-  EXPECT_EQ(run.controls.text(Control::Label9), "Z: 3");
+  EXPECT_EQ(run.controls.text(Control::CaseLabel), " CASO:   002   ");
+  EXPECT_EQ(run.controls.text(Control::SizeX), "X: 3");
+  EXPECT_EQ(run.controls.text(Control::SizeY), "Y: 3");
+  EXPECT_EQ(run.controls.text(Control::SizeZ), "Z: 3");
   for (int n = 1; n <= 9; ++n)
     EXPECT_TRUE(run.controls.isChecked(Check(n))) << n;
-  EXPECT_EQ(run.controls.focus, Control::Text1);
-  EXPECT_EQ(run.controls.text(Control::Text3), "0.5");
+  EXPECT_EQ(run.controls.focus, Control::CaseNumberBox);
+  EXPECT_EQ(run.controls.text(Control::ZoomBox), "0.5");
 
   // Three layers of three rows and three cells: the plan's corner square at (555, 458), the
   // first cube's square recorded there, and its grey outline and interior on the picture.
-  const RasterSurface& picture = run.shown(Control::Picture1);
+  const RasterSurface& picture = run.shown(Control::FigureView);
   ASSERT_EQ(picture.width(), 640);
   ASSERT_EQ(picture.height(), 480);
   EXPECT_EQ(run.viewer.state().CubeletTable[1][kSquareXColumn], 555);
@@ -181,33 +181,33 @@ TEST(LoadAndShow, EnterShowsTheLastRecordComplete) {
   }
   EXPECT_TRUE(leftEdge);
   EXPECT_TRUE(topEdge);
-  EXPECT_EQ(run.shown(Control::Picture4).width(), 143);
+  EXPECT_EQ(run.shown(Control::PlanSurface).width(), 143);
 }
 
 // The 3 x 3 x 3 block is 457 pixels high at zoom 4.5 and 508 at 5: eight steps up fit, the
 // ninth is refused with a beep (and still redraws); stepping down stops at 0.5 with a beep.
 TEST(LoadAndShow, ZoomStepsAndTheirRefusals) {
   ViewerRun run({recordBytes(10, kCube, 4)});
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
   for (int n = 1; n <= 8; ++n)
-    run.viewer.Form_KeyDown(key::kKeypadPlus);
-  EXPECT_EQ(run.controls.text(Control::Text3), "4.5");
+    run.viewer.keyPressed(key::kKeypadPlus);
+  EXPECT_EQ(run.controls.text(Control::ZoomBox), "4.5");
   EXPECT_EQ(run.controls.beeps, 0);
   EXPECT_EQ(run.viewer.state().DrawingHeight, 457);
-  run.viewer.CommandClick(12);
-  EXPECT_EQ(run.controls.text(Control::Text3), "4.5");
+  run.viewer.clickButton(12);
+  EXPECT_EQ(run.controls.text(Control::ZoomBox), "4.5");
   EXPECT_EQ(run.viewer.state().ZoomFactor, 4.5);
   EXPECT_EQ(run.controls.beeps, 1);
   EXPECT_EQ(run.redraws(), 10);
 
   for (int n = 1; n <= 8; ++n)
-    run.viewer.CommandClick(11);
-  EXPECT_EQ(run.controls.text(Control::Text3), "0.5");
+    run.viewer.clickButton(11);
+  EXPECT_EQ(run.controls.text(Control::ZoomBox), "0.5");
   EXPECT_EQ(run.controls.beeps, 1);
-  run.viewer.Form_KeyDown(key::kKeypadMinus);
+  run.viewer.keyPressed(key::kKeypadMinus);
   EXPECT_EQ(run.viewer.state().ZoomFactor, 0.5);
   EXPECT_EQ(run.controls.beeps, 2);
-  EXPECT_EQ(run.controls.focus, Control::Text1);
+  EXPECT_EQ(run.controls.focus, Control::CaseNumberBox);
 }
 
 // A tall figure loaded at a zoom where it does not fit brings the zoom down in 0.5 steps.
@@ -215,32 +215,32 @@ TEST(LoadAndShow, LoadingShrinksTheZoomUntilTheFigureFits) {
   const std::string tower = test::figureDigits(
       {"1", "1", "1", "2", "2", "2", "2", "3", "3", "3", "3", "4", "4", "4", "4"});
   ViewerRun run({recordBytes(10, tower, 1), recordBytes(20, kCube, 4)});
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
   for (int n = 1; n <= 8; ++n)
-    run.viewer.Form_KeyDown(key::kKeypadPlus);
+    run.viewer.keyPressed(key::kKeypadPlus);
   ASSERT_EQ(run.viewer.state().ZoomFactor, 4.5);
   run.viewer.state().CurrentRecord = 1;
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
   // 15 layers: height 15 h + 16z + 1; at zoom 1.5 that is 430, at 2 it is 573.
-  EXPECT_EQ(run.controls.text(Control::Text3), "1.5");
+  EXPECT_EQ(run.controls.text(Control::ZoomBox), "1.5");
   EXPECT_EQ(run.viewer.state().DrawingHeight, 430);
-  EXPECT_EQ(run.controls.text(Control::Label9), "Z:15");
+  EXPECT_EQ(run.controls.text(Control::SizeZ), "Z:15");
 }
 
 TEST(LoadAndShow, ACubeWithoutStateEndsTheProgramNamingItsCell) {
   ViewerRun run({recordBytes(10, kCube, 4)});
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
   const int shown = run.redraws();
   const std::int16_t cube = run.viewer.state().CellMatrix(2, 3, 1);
   run.viewer.state().CubeletTable[static_cast<std::size_t>(cube)][kStateColumn] = 0;
   testing::internal::CaptureStderr();
-  run.viewer.DIBUJATODO();
+  run.viewer.paintFigure();
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(run.controls.ended);
   EXPECT_NE(said.find("(2, 3, 1)"), std::string::npos) << said;
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
   EXPECT_EQ(run.redraws(), shown);
-  run.viewer.Form_KeyDown(key::kEnter);  // nothing runs once the program is ending
+  run.viewer.keyPressed(key::kEnter);  // nothing runs once the program is ending
   EXPECT_EQ(run.redraws(), shown);
 }
 

@@ -13,29 +13,29 @@ using test::recordBytes;
 // digit, gaps (2 .. 5, 8 .. 11, 13 .. 703 are missing), the last case, 705, and case 7, whose
 // number is the record count.
 struct Navigation : testing::Test {
-  Navigation() { run.viewer.Form_KeyDown(key::kEnter); }
+  Navigation() { run.viewer.keyPressed(key::kEnter); }
   double record() const { return run.viewer.state().CurrentRecord; }
-  std::string shownCase() const { return run.controls.text(Control::Label3); }
-  // Types each character at the end of Text1, as the window does, and runs the change handler;
-  // `fresh` empties the box first.
+  std::string shownCase() const { return run.controls.text(Control::CaseNumberLabel); }
+  // Types each character at the end of CaseNumberBox, as the window does, and runs the change
+  // handler; `fresh` empties the box first.
   void type(const std::string& characters, bool fresh = false) {
-    if (fresh) run.controls.setText(Control::Text1, "");
+    if (fresh) run.controls.setText(Control::CaseNumberBox, "");
     for (char c : characters) {
-      run.controls.setText(Control::Text1, run.controls.text(Control::Text1) + c);
-      run.viewer.Text1_Change();
+      run.controls.setText(Control::CaseNumberBox, run.controls.text(Control::CaseNumberBox) + c);
+      run.viewer.caseNumberEdited();
     }
   }
-  // Puts the whole text into Text1 at once, as a paste does, and runs the change handler.
+  // Puts the whole text into CaseNumberBox at once, as a paste does, and runs the change handler.
   void paste(const std::string& text) {
-    run.controls.setText(Control::Text1, text);
-    run.viewer.Text1_Change();
+    run.controls.setText(Control::CaseNumberBox, text);
+    run.viewer.caseNumberEdited();
   }
   void show(double recordNumber) {
     run.viewer.state().CurrentRecord = recordNumber;
-    run.viewer.Form_KeyDown(key::kEnter);
+    run.viewer.keyPressed(key::kEnter);
   }
-  void press(int code) { run.viewer.Form_KeyDown(code); }
-  void click(int button) { run.viewer.CommandClick(button); }
+  void press(int code) { run.viewer.keyPressed(code); }
+  void click(int button) { run.viewer.clickButton(button); }
 
   test::ViewerRun run{{
       recordBytes(70, "19", 1),     // record 1: case 7
@@ -92,7 +92,7 @@ TEST_F(Navigation, TypingSearchesAtEveryCharacter) {
   type("0");  // case 70 is missing: the last record
   EXPECT_EQ(record(), 7);
   type("5");
-  EXPECT_EQ(run.controls.text(Control::Text1), "705");
+  EXPECT_EQ(run.controls.text(Control::CaseNumberBox), "705");
   EXPECT_EQ(shownCase(), "705   ");
 
   type("12.", true);  // searches '012 '
@@ -106,7 +106,7 @@ TEST_F(Navigation, TypingSearchesAtEveryCharacter) {
   type("00001", true);  // a sixth character keeps the last five
   EXPECT_EQ(shownCase(), "001   ");
   type("2");
-  EXPECT_EQ(run.controls.text(Control::Text1), "00012");
+  EXPECT_EQ(run.controls.text(Control::CaseNumberBox), "00012");
   EXPECT_EQ(shownCase(), "012   ");
 }
 
@@ -156,13 +156,13 @@ TEST_F(Navigation, PastedTextIsCutByCharactersWhateverItsBytes) {
   for (const auto& [pasted, kept] : pastes) {
     show(1);
     paste(pasted);
-    EXPECT_EQ(run.controls.text(Control::Text1), kept) << pasted.substr(0, 12);
+    EXPECT_EQ(run.controls.text(Control::CaseNumberBox), kept) << pasted.substr(0, 12);
     EXPECT_EQ(record(), 7) << pasted.substr(0, 12);
   }
   paste(
       "\xc3\xb1"
       "00007");  // the numbers of a cut text still count
-  EXPECT_EQ(run.controls.text(Control::Text1), "00007");
+  EXPECT_EQ(run.controls.text(Control::CaseNumberBox), "00007");
   EXPECT_EQ(record(), 1);
 }
 
@@ -170,7 +170,7 @@ TEST_F(Navigation, LettersSignsAndOtherCharactersEmptyTheBox) {
   show(2);
   for (const char* typed : {"a", "12x", "+", "-", " ", "\xc3\xb1"}) {
     type(typed, true);
-    EXPECT_EQ(run.controls.text(Control::Text1), "") << typed;
+    EXPECT_EQ(run.controls.text(Control::CaseNumberBox), "") << typed;
   }
   EXPECT_EQ(shownCase(), "012   ");               // from the "12" of "12x"
   EXPECT_EQ(run.viewer.state().ZoomFactor, 0.5);  // typed signs do not zoom

@@ -28,26 +28,26 @@ struct Play : testing::Test {
     const auto& row = run.viewer.state().CubeletTable[static_cast<std::size_t>(cube)];
     return {row[kSquareXColumn], row[kSquareYColumn]};
   }
-  Rgb pixel(int x, int y) const { return run.shown(Control::Picture1).pixel(x, y); }
+  Rgb pixel(int x, int y) const { return run.shown(Control::FigureView).pixel(x, y); }
 
   ViewerRun run{stepRecords(12)};
 };
 
 TEST_F(Play, HiddenCubesSurviveTurnsAndZoomUntilTheNextLoad) {
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
   const auto [gx, gy] = squareOf(5);
-  run.viewer.Picture1_MouseDown(gx + 1, gy + 1);
+  run.viewer.pressOnView(gx + 1, gy + 1);
   ASSERT_EQ(stateOf(5), kCubeHidden);
   const CellGrid stored = run.viewer.state().CellMatrix;
 
-  run.viewer.Form_KeyDown(key::kUp);
+  run.viewer.keyPressed(key::kUp);
   EXPECT_NE(run.viewer.state().CellMatrix, stored);
-  run.viewer.Form_KeyDown(key::kKeypadPlus);
+  run.viewer.keyPressed(key::kKeypadPlus);
   EXPECT_EQ(stateOf(5), kCubeHidden);
   const auto [hx, hy] = squareOf(5);  // moved with the figure, still shown hidden
   EXPECT_EQ(pixel(hx + 2, hy + 2), kHiddenGrey);
 
-  run.viewer.Form_KeyDown(key::kEnter);  // the same case read again
+  run.viewer.keyPressed(key::kEnter);  // the same case read again
   EXPECT_EQ(stateOf(5), kCubeShown);
   EXPECT_EQ(run.viewer.state().CellMatrix, stored);
   EXPECT_EQ(run.viewer.state().ZoomFactor, 1);  // the zoom stays
@@ -56,49 +56,49 @@ TEST_F(Play, HiddenCubesSurviveTurnsAndZoomUntilTheNextLoad) {
 // A turn about Y exchanges X and Z, a turn about Z exchanges X and Y, the opposite turn undoes
 // it, and four equal turns give back the stored figure.
 TEST_F(Play, TurnsExchangeTheSizeCaptions) {
-  run.viewer.Form_KeyDown(key::kEnter);
+  run.viewer.keyPressed(key::kEnter);
   const CellGrid stored = run.viewer.state().CellMatrix;
   const auto expectShown = [this](const char* x, const char* y, const char* z, bool c1, bool c2) {
-    EXPECT_EQ(run.controls.text(Control::Label7), x);
-    EXPECT_EQ(run.controls.text(Control::Label8), y);
-    EXPECT_EQ(run.controls.text(Control::Label9), z);
-    EXPECT_EQ(run.controls.isChecked(Control::Check1), c1);  // centred on X
-    EXPECT_EQ(run.controls.isChecked(Control::Check2), c2);  // its own mirror across Y
+    EXPECT_EQ(run.controls.text(Control::SizeX), x);
+    EXPECT_EQ(run.controls.text(Control::SizeY), y);
+    EXPECT_EQ(run.controls.text(Control::SizeZ), z);
+    EXPECT_EQ(run.controls.isChecked(Control::MirrorX), c1);  // centred on X
+    EXPECT_EQ(run.controls.isChecked(Control::MirrorY), c2);  // its own mirror across Y
   };
   expectShown("X: 4", "Y: 1", "Z: 2", false, true);
-  run.viewer.CommandClick(3);  // "Arriba"
+  run.viewer.clickButton(3);  // "Arriba"
   expectShown("X: 2", "Y: 1", "Z: 4", false, true);
-  EXPECT_FALSE(run.controls.isChecked(Control::Check3));
-  run.viewer.CommandClick(4);  // "Abajo"
+  EXPECT_FALSE(run.controls.isChecked(Control::MirrorZ));
+  run.viewer.clickButton(4);  // "Abajo"
   EXPECT_EQ(run.viewer.state().CellMatrix, stored);
 
-  run.viewer.Form_KeyDown(key::kLeft);
+  run.viewer.keyPressed(key::kLeft);
   expectShown("X: 1", "Y: 4", "Z: 2", true, false);
-  run.viewer.CommandClick(6);  // "Derecha"
+  run.viewer.clickButton(6);  // "Derecha"
   EXPECT_EQ(run.viewer.state().CellMatrix, stored);
 
   for (int n = 0; n < 4; ++n)
-    run.viewer.CommandClick(5);
+    run.viewer.clickButton(5);
   EXPECT_EQ(run.viewer.state().CellMatrix, stored);
-  EXPECT_EQ(run.controls.focus, Control::Text1);
+  EXPECT_EQ(run.controls.focus, Control::CaseNumberBox);
 }
 
 // The chosen piece is coloured only in cases of more than ten solutions; case 705 colours them all.
 TEST(HelpPiece, WaitsForACaseOfMoreThanTenSolutions) {
   constexpr Rgb kCyan{0, 255, 255};
   ViewerRun run(stepRecords(11));
-  run.check(Control::Option9);
-  run.check(Control::Option3);
-  run.viewer.OptionClick(3);
-  run.viewer.Form_KeyDown(key::kPageUp);  // record 1: 11 solutions
+  run.check(Control::OnePieceHelpOption);
+  run.check(Control::PieceT);
+  run.viewer.chooseOption(3);
+  run.viewer.keyPressed(key::kPageUp);  // record 1: 11 solutions
   EXPECT_TRUE(run.pictureHas(kCyan));
-  run.viewer.Form_KeyDown(key::kPageDown);  // record 2: 10 solutions
+  run.viewer.keyPressed(key::kPageDown);  // record 2: 10 solutions
   EXPECT_FALSE(run.pictureHas(kCyan));
-  run.viewer.Form_KeyDown(key::kPageDown);
+  run.viewer.keyPressed(key::kPageDown);
   EXPECT_TRUE(run.pictureHas(kCyan));
 
   ViewerRun allPieces({recordBytes(7050, test::figureDigits({"4444", "123"}), 1)});
-  allPieces.viewer.Form_KeyDown(key::kEnter);
+  allPieces.viewer.keyPressed(key::kEnter);
   EXPECT_TRUE(allPieces.pictureHas(Rgb{255, 0, 0}));
   EXPECT_TRUE(allPieces.pictureHas(Rgb{0, 0, 255}));
 }

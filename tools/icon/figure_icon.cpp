@@ -39,20 +39,20 @@ Box inkedBox(const RasterSurface& surface) {
   return {left, top, right - left + 1, bottom - top + 1};
 }
 
-// The figure on a surface of Picture1's 640 × 480 pixels, laid out from pixel (1, 1) as the
+// The figure on a surface of FigureView's 640 × 480 pixels, laid out from pixel (1, 1) as the
 // viewer lays it out, without the plan.
 RasterSurface drawAt(const DecodedCase& shownCase, int eighths) {
   const double zoom = eighths / 8.0;
   FigureFields figure;
   applyFigure(shownCase.figure, figure);
   const DrawingSize size = measureDrawing(figure.CellMatrix, figure.CubeSide, zoom);
-  RasterSurface picture1(640, 480);
-  RasterSurface picture4(143, 115);
+  RasterSurface figureView(640, 480);
+  RasterSurface planSurface(143, 115);
   HelpChoice everyPiece;
   everyPiece.caseNumber = 705;
-  drawFigure(picture1, picture4, figure, Projection{zoom, size.OriginX, size.OriginY},
+  drawFigure(figureView, planSurface, figure, Projection{zoom, size.OriginX, size.OriginY},
              SchematicPlan{}, everyPiece);
-  return picture1;
+  return figureView;
 }
 
 // The inked box of a surface as an image in which the white around the figure is transparent:

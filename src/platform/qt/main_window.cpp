@@ -1,5 +1,5 @@
-// Form1, the viewer's one window: its widgets, and the Controls the viewer's operations use.
-#include "platform/qt/form1.h"
+// MainWindow, the viewer's one window: its widgets, and the Controls the viewer's operations use.
+#include "platform/qt/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -44,13 +44,13 @@ bool isMultiLine(Control control) {
 
 }  // namespace
 
-void Form1::quitApplication() {
+void MainWindow::quitApplication() {
   QCoreApplication::exit(0);
 }
 
-Form1::Form1(CaseFileSearch search, EndProgram endProgram)
+MainWindow::MainWindow(CaseFileSearch search, EndProgram endProgram)
     : QWidget(nullptr), endProgram_(std::move(endProgram)), viewer_(*this, std::move(search)) {
-  const ControlLayout& window = layoutOf(Control::Form1);
+  const ControlLayout& window = layoutOf(Control::MainWindow);
   setObjectName(QString::fromUtf8(window.name.data(), static_cast<qsizetype>(window.name.size())));
   setWindowTitle(QString::fromUtf8(window.text.data(), static_cast<qsizetype>(window.text.size())));
   setFont(fontFor(window.font));
@@ -60,45 +60,45 @@ Form1::Form1(CaseFileSearch search, EndProgram endProgram)
   buildControls();
   connectEvents();
   chainTabOrder();
-  keyFilter_ = new WindowKeyFilter(this, [this](int keyCode) { viewer_.Form_KeyDown(keyCode); });
+  keyFilter_ = new WindowKeyFilter(this, [this](int keyCode) { viewer_.keyPressed(keyCode); });
   qApp->installEventFilter(keyFilter_);
 }
 
 // The filter calls into the viewer, which goes before the window's children do.
-Form1::~Form1() {
+MainWindow::~MainWindow() {
   qApp->removeEventFilter(keyFilter_);
 }
 
 // The one place that makes the widgets. The frame comes before the piece options it holds;
-// among siblings, later widgets lie on top, so Text2 covers Picture1.
-void Form1::buildControls() {
-  widgets_[indexOf(Control::Form1)] = this;
+// among siblings, later widgets lie on top, so HelpBox covers FigureView.
+void MainWindow::buildControls() {
+  widgets_[indexOf(Control::MainWindow)] = this;
   for (bool inFrame : {false, true}) {
     for (const ControlLayout& layout : windowLayout()) {
       if (layout.kind == ControlKind::Window) continue;
-      if ((layout.parent == Control::Frame1) != inFrame) continue;
+      if ((layout.parent == Control::PiecePanel) != inFrame) continue;
       widgets_[indexOf(layout.id)] = createControlWidget(layout, widgets_[indexOf(layout.parent)]);
     }
   }
 }
 
-void Form1::connectEvents() {
+void MainWindow::connectEvents() {
   for (int n = 1; n <= 15; ++n) {
     auto* button = qobject_cast<QAbstractButton*>(widget(Command(n)));
-    connect(button, &QAbstractButton::clicked, this, [this, n] { viewer_.CommandClick(n); });
+    connect(button, &QAbstractButton::clicked, this, [this, n] { viewer_.clickButton(n); });
   }
   for (int n = 1; n <= 9; ++n) {
     auto* option = qobject_cast<QAbstractButton*>(widget(Option(n)));
-    connect(option, &QAbstractButton::clicked, this, [this, n] { viewer_.OptionClick(n); });
+    connect(option, &QAbstractButton::clicked, this, [this, n] { viewer_.chooseOption(n); });
   }
-  auto* text1 = qobject_cast<QLineEdit*>(widget(Control::Text1));
-  connect(text1, &QLineEdit::textChanged, this, [this] { viewer_.Text1_Change(); });
-  static_cast<SurfaceView*>(widget(Control::Picture1))
-      ->onPress([this](int x, int y, Qt::MouseButton) { viewer_.Picture1_MouseDown(x, y); });
+  auto* caseNumberBox = qobject_cast<QLineEdit*>(widget(Control::CaseNumberBox));
+  connect(caseNumberBox, &QLineEdit::textChanged, this, [this] { viewer_.caseNumberEdited(); });
+  static_cast<SurfaceView*>(widget(Control::FigureView))
+      ->onPress([this](int x, int y, Qt::MouseButton) { viewer_.pressOnView(x, y); });
 }
 
-// Text1 first, so that the window opens with the focus on the case-number box.
-void Form1::chainTabOrder() {
+// CaseNumberBox first, so that the window opens with the focus on the case-number box.
+void MainWindow::chainTabOrder() {
   std::vector<const ControlLayout*> stops;
   for (const ControlLayout& layout : windowLayout()) {
     if (layout.tabIndex >= 0) stops.push_back(&layout);
@@ -111,15 +111,15 @@ void Form1::chainTabOrder() {
   if (!stops.empty()) widget(stops.front()->id)->setFocus(Qt::OtherFocusReason);
 }
 
-QWidget* Form1::widget(Control control) const {
+QWidget* MainWindow::widget(Control control) const {
   return widgets_[indexOf(control)];
 }
 
-void Form1::start() {
-  viewer_.Form_Load();
+void MainWindow::start() {
+  viewer_.start();
 }
 
-void Form1::setText(Control control, const std::string& text) {
+void MainWindow::setText(Control control, const std::string& text) {
   QWidget* w = widget(control);
   const QString q = fromViewerText(text, isMultiLine(control));
   if (w == this) {
@@ -129,7 +129,7 @@ void Form1::setText(Control control, const std::string& text) {
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(q);
   } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-    // The viewer runs Text1's change handler itself after its own changes.
+    // The viewer runs CaseNumberBox's change handler itself after its own changes.
     const QSignalBlocker quiet(line);
     line->setText(q);
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
@@ -141,7 +141,7 @@ void Form1::setText(Control control, const std::string& text) {
   }
 }
 
-std::string Form1::text(Control control) const {
+std::string MainWindow::text(Control control) const {
   const QWidget* w = widget(control);
   QString q;
   if (w == this) {
@@ -162,7 +162,7 @@ std::string Form1::text(Control control) const {
   return toViewerText(q, isMultiLine(control));
 }
 
-void Form1::setChecked(Control control, bool checked) {
+void MainWindow::setChecked(Control control, bool checked) {
   auto* button = qobject_cast<QAbstractButton*>(widget(control));
   if (button == nullptr) return;
   // An exclusive option cannot be cleared directly; the viewer may clear it all the same.
@@ -172,28 +172,28 @@ void Form1::setChecked(Control control, bool checked) {
   if (!checked && exclusive) button->setAutoExclusive(true);
 }
 
-bool Form1::isChecked(Control control) const {
+bool MainWindow::isChecked(Control control) const {
   const auto* button = qobject_cast<const QAbstractButton*>(widget(control));
   return button != nullptr && button->isChecked();
 }
 
-void Form1::setEnabled(Control control, bool enabled) {
+void MainWindow::setEnabled(Control control, bool enabled) {
   widget(control)->setEnabled(enabled);
 }
 
-void Form1::setVisible(Control control, bool visible) {
+void MainWindow::setVisible(Control control, bool visible) {
   widget(control)->setVisible(visible);
 }
 
-void Form1::setFocus(Control control) {
+void MainWindow::setFocus(Control control) {
   widget(control)->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::showPicture(Control picture, const RasterSurface& surface) {
+void MainWindow::showPicture(Control picture, const RasterSurface& surface) {
   static_cast<SurfaceView*>(widget(picture))->showSurface(surface);
 }
 
-void Form1::showMessage(const std::string& text, MessageIcon icon) {
+void MainWindow::showMessage(const std::string& text, MessageIcon icon) {
   QMessageBox box(boxIcon(icon), QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()),
                   QString::fromStdString(text), QMessageBox::Ok, this);
   box.exec();
@@ -202,11 +202,11 @@ void Form1::showMessage(const std::string& text, MessageIcon icon) {
   if (isVisible()) activateWindow();
 }
 
-void Form1::beep() {
+void MainWindow::beep() {
   QApplication::beep();
 }
 
-void Form1::endProgram() {
+void MainWindow::endProgram() {
   endProgram_();
 }
 

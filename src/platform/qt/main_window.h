@@ -1,4 +1,4 @@
-// Form1, the viewer's one window: its widgets, and the Controls the viewer's operations use.
+// MainWindow, the viewer's one window: its widgets, and the Controls the viewer's operations use.
 #pragma once
 
 #include <QWidget>
@@ -15,7 +15,7 @@ namespace vexolite::qt {
 
 class WindowKeyFilter;
 
-class Form1 : public QWidget, public Controls {
+class MainWindow : public QWidget, public Controls {
   Q_OBJECT
 
  public:
@@ -25,14 +25,14 @@ class Form1 : public QWidget, public Controls {
   static void quitApplication();
 
   // search: where the viewer looks for the case file. endProgram: what Esc does.
-  explicit Form1(CaseFileSearch search, EndProgram endProgram = &Form1::quitApplication);
-  ~Form1() override;
+  explicit MainWindow(CaseFileSearch search, EndProgram endProgram = &MainWindow::quitApplication);
+  ~MainWindow() override;
 
   Viewer& viewer() { return viewer_; }
-  // The widget of a control; the window itself for Form1.
+  // The widget of a control; the window itself for MainWindow.
   QWidget* widget(Control control) const;
 
-  // Runs Form_Load: start values and the start message. Call once the window is shown.
+  // Runs start: start values and the start message. Call once the window is shown.
   void start();
 
   // Controls. QWidget's own setEnabled, setVisible and setFocus stay reachable.
