@@ -90,7 +90,7 @@ void BM_BatchExport(benchmark::State& state) {
     state.PauseTiming();
     WorkFolder folder;
     std::unique_ptr<qt::MainWindow> form = windowIn(folder.path());
-    const auto records = static_cast<std::size_t>(form->viewer().state().RecordCount);
+    const auto records = static_cast<std::size_t>(form->viewer().state().catalogue.recordCount);
     state.ResumeTiming();
 
     form->viewer().clickButton(14);
@@ -118,7 +118,7 @@ void BM_PageComposition(benchmark::State& state) {
 
     state.PauseTiming();
     const std::size_t pages = (images + 53) / 54;
-    if (images == 0 || form->viewer().state().PageNumber != static_cast<double>(pages)) {
+    if (images == 0 || form->viewer().state().pageNumber != static_cast<double>(pages)) {
       state.SkipWithError("the pages did not hold every case image");
     }
     state.counters["images"] = static_cast<double>(images);

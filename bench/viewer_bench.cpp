@@ -47,7 +47,7 @@ double recordOfCase(double caseNumber) {
     RawRecord raw{};
     if (channel.read(record, raw)) break;
     const auto decoded = decodeRecord(raw);
-    if (decoded && decoded.value().fields.RecordCaseValue == caseNumber * 10) {
+    if (decoded && decoded.value().texts.recordCaseValue == caseNumber * 10) {
       return static_cast<double>(record);
     }
   }
@@ -59,13 +59,13 @@ void keyPressCycle(benchmark::State& state, double caseNumber, double zoom) {
   QuietControls controls;
   Viewer viewer(controls, CaseFileSearch{kDataFolder, {}, {}});
   viewer.start();
-  viewer.state().CurrentRecord = recordOfCase(caseNumber);
-  viewer.state().ZoomFactor = zoom;
+  viewer.state().catalogue.currentRecord = recordOfCase(caseNumber);
+  viewer.state().view.zoom = zoom;
   for (auto _ : state) {
     viewer.keyPressed(key::kEnter);
     benchmark::DoNotOptimize(viewer.picture(1).pixels().data());
   }
-  if (viewer.state().ZoomFactor != zoom) state.SkipWithError("the zoom did not hold");
+  if (viewer.state().view.zoom != zoom) state.SkipWithError("the zoom did not hold");
 }
 
 // A folder with a case file of 999 records whose last record holds case 705; the others hold
@@ -110,10 +110,9 @@ void typedDigitShowsTheLastCase(benchmark::State& state) {
   Viewer viewer(controls, CaseFileSearch{largeCaseFile().folder, {}, {}});
   viewer.start();
   for (auto _ : state) {
-    viewer.state().SearchCaseText = "705";
-    viewer.showTypedCase();
+    viewer.showTypedCase("705");
   }
-  if (viewer.state().CurrentRecord != 999) state.SkipWithError("case 705 was not shown");
+  if (viewer.state().catalogue.currentRecord != 999) state.SkipWithError("case 705 was not shown");
 }
 
 BENCHMARK(searchTheLastCase)->Unit(benchmark::kMicrosecond);

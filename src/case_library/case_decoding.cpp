@@ -13,33 +13,31 @@ std::size_t byteOfDigit(std::size_t position) {
   return kCellFieldOffset + 2 * (position / 4);
 }
 
-CaseFields caseTexts(const RawRecord& record) {
-  CaseFields f;
-  f.RecordCaseValue = static_cast<std::int16_t>(readField(record, kCaseValueOffset));
-  f.CaseCode = caseCode(f.RecordCaseValue);
-  f.CellDigits = decodeCellField(record);
-  f.CellString = figureMarks(f.CellDigits);
-  f.CaseCellString = f.CellString;
+CaseTexts caseTexts(const RawRecord& record) {
+  CaseTexts f;
+  f.recordCaseValue = static_cast<std::int16_t>(readField(record, kCaseValueOffset));
+  f.caseCode = caseCode(f.recordCaseValue);
+  f.cellDigits = decodeCellField(record);
 
-  f.RecordSolutionValue = static_cast<std::int16_t>(readField(record, kSolutionOffset));
-  f.SolutionText = padLeft(std::to_string(f.RecordSolutionValue), 5, ' ');
-  f.SolutionCount = numericValue(f.SolutionText);
+  f.recordSolutionValue = static_cast<std::int16_t>(readField(record, kSolutionOffset));
+  f.solutionText = padLeft(std::to_string(f.recordSolutionValue), 5, ' ');
+  f.solutionCount = numericValue(f.solutionText);
 
-  const std::string number = f.CaseCode.substr(0, 3);
-  f.CaseNumber = numericValue(number);
-  f.CaseCodeCopy = f.CaseCode.substr(0, 4);
-  const char decimal = f.CaseCode[3];
+  const std::string number = f.caseCode.substr(0, 3);
+  f.caseNumber = numericValue(number);
+  const char decimal = f.caseCode[3];
   const std::string decimalPart = decimal > '0' ? std::string(".") + decimal : "  ";
-  f.CaseLabel = " CASO:   " + number + decimalPart + " ";
-  f.CaseText = number + decimalPart + " ";
-  f.CaseNumberText = f.CaseLabel.substr(9, 5);
-  f.SolutionLabel = " SOLU: " + f.SolutionText + " ";
-  f.SolutionDigits = padLeft(std::to_string(static_cast<long>(f.SolutionCount)), 5, '0');
-  f.ImageBaseName = f.SolutionDigits + "-" + f.CaseCodeCopy;
+  f.caseLabel = " CASO:   " + number + decimalPart + " ";
+  f.caseText = number + decimalPart + " ";
+  f.caseNumberText = f.caseLabel.substr(9, 5);
+  f.solutionLabel = " SOLU: " + f.solutionText + " ";
+  const std::string solutionDigits =
+      padLeft(std::to_string(static_cast<long>(f.solutionCount)), 5, '0');
+  f.imageBaseName = solutionDigits + "-" + f.caseCode;
 
-  const std::size_t lastLayerEnd = f.CaseCellString.rfind('/');
-  f.FigureString = lastLayerEnd == std::string::npos ? f.CaseCellString
-                                                     : f.CaseCellString.substr(0, lastLayerEnd + 1);
+  const std::string marked = figureMarks(f.cellDigits);
+  const std::size_t lastLayerEnd = marked.rfind('/');
+  f.figureString = lastLayerEnd == std::string::npos ? marked : marked.substr(0, lastLayerEnd + 1);
   return f;
 }
 
@@ -68,57 +66,53 @@ ParseResult<DecodedFigure> parseFigure(const std::string& figureString) {
       const int digit = c - '0';
       if (digit < 0 || digit > 7) return RecordFault{RecordFaultKind::FigureSignInvalid, byte};
       if (digit > 0) {
-        if (figure.CubeCount == kMaxCubes) {
+        if (figure.cubeCount == kMaxCubes) {
           return RecordFault{RecordFaultKind::TooManyCubes, byte};
         }
         if (i > kGridBound) return RecordFault{RecordFaultKind::TooManyLayers, byte};
-        figure.cubes[static_cast<std::size_t>(figure.CubeCount)] =
+        figure.cubes[static_cast<std::size_t>(figure.cubeCount)] =
             PlacedCube{static_cast<std::int16_t>(i), static_cast<std::int16_t>(j),
                        static_cast<std::int16_t>(k), static_cast<std::int16_t>(digit)};
-        ++figure.CubeCount;
+        ++figure.cubeCount;
       }
       ++k;
       columns = std::max(columns, k);
     }
   }
-  figure.LayerCount = static_cast<std::int16_t>(layers - 1);
-  figure.RowCount = static_cast<std::int16_t>(rows);
-  figure.ColumnCount = static_cast<std::int16_t>(columns - 1);
+  figure.layerCount = static_cast<std::int16_t>(layers - 1);
+  figure.rowCount = static_cast<std::int16_t>(rows);
+  figure.columnCount = static_cast<std::int16_t>(columns - 1);
 
   int side = 0;
-  if (figure.LayerCount > 0) side = figure.LayerCount;
-  if (figure.RowCount > side) side = figure.RowCount;
-  if (figure.ColumnCount > side) side = figure.ColumnCount;
+  if (figure.layerCount > 0) side = figure.layerCount;
+  if (figure.rowCount > side) side = figure.rowCount;
+  if (figure.columnCount > side) side = figure.columnCount;
   if (side >= 1 && side <= 4) side = 4;
   if (side >= 5 && side <= 8) side = 8;
   if (side >= 9 && side <= 16) side = 16;
-  figure.CubeSide = static_cast<std::int16_t>(side);
+  figure.cubeSide = static_cast<std::int16_t>(side);
   return figure;
 }
 
 ParseResult<DecodedCase> decodeRecord(const RawRecord& record) {
   if (auto fields = checkRecordFields(record); !fields) return fields.error();
   DecodedCase decoded;
-  decoded.fields = caseTexts(record);
-  auto figure = parseFigure(decoded.fields.FigureString);
+  decoded.texts = caseTexts(record);
+  auto figure = parseFigure(decoded.texts.figureString);
   if (!figure) return figure.error();
   decoded.figure = std::move(figure).value();
   return decoded;
 }
 
 void applyFigure(const DecodedFigure& figure, FigureFields& into) {
-  into.CellMatrix.clear();
-  into.CubeCount = figure.CubeCount;
-  for (int n = 1; n <= figure.CubeCount; ++n) {
+  into.cells.clear();
+  for (int n = 1; n <= figure.cubeCount; ++n) {
     const PlacedCube& cube = figure.cubes[static_cast<std::size_t>(n - 1)];
-    into.CellMatrix(cube.i, cube.j, cube.k) = static_cast<std::int16_t>(n);
-    into.CubeletTable[static_cast<std::size_t>(n)][kPieceColumn] = cube.piece;
-    into.CubeletTable[static_cast<std::size_t>(n)][kStateColumn] = kCubeShown;
+    into.cells(cube.i, cube.j, cube.k) = static_cast<std::int16_t>(n);
+    into.cubes[static_cast<std::size_t>(n)][kPieceColumn] = cube.piece;
+    into.cubes[static_cast<std::size_t>(n)][kStateColumn] = kCubeShown;
   }
-  into.LayerCount = figure.LayerCount;
-  into.RowCount = figure.RowCount;
-  into.ColumnCount = figure.ColumnCount;
-  into.CubeSide = figure.CubeSide;
+  into.cubeSide = figure.cubeSide;
 }
 
 }  // namespace vexolite

@@ -13,24 +13,20 @@ namespace vexolite {
 
 // What a record gives: the texts and numbers of the shown case, replaced by every load.
 // Examples are for case value 1231 (case 123.1) with 12 solutions.
-struct CaseFields {
-  std::int16_t RecordCaseValue = 0;      // 1231
-  std::int16_t RecordSolutionValue = 0;  // 12
-  std::string CellDigits;                // the 300 figure digits
-  std::string CellString;                // the digits with "8" as "|" and "9" as "/"
-  std::string CaseCellString;            // copy of CellString
-  std::string FigureString;              // CaseCellString cut after its last "/"
-  std::string CaseCode;                  // '1231'; '123 ' for case 123
-  std::string CaseCodeCopy;              // '1231'
-  double CaseNumber = 0;                 // 123
-  std::string CaseLabel;                 // ' CASO:   123.1 ', caption of CaseLabel
-  std::string CaseText;                  // '123.1 ', caption of CaseNumberLabel
-  std::string CaseNumberText;            // '123.1'; '123  ' for case 123
-  std::string SolutionText;              // '   12', caption of SolutionCountLabel
-  double SolutionCount = 0;              // 12
-  std::string SolutionLabel;             // ' SOLU:    12 ', caption of SolutionsLabel
-  std::string SolutionDigits;            // '00012'
-  std::string ImageBaseName;             // '00012-1231'
+struct CaseTexts {
+  std::int16_t recordCaseValue = 0;      // 1231
+  std::int16_t recordSolutionValue = 0;  // 12
+  std::string cellDigits;                // the 300 figure digits
+  std::string figureString;    // the digits with "8" as "|" and "9" as "/", cut after the last "/"
+  std::string caseCode;        // '1231'; '123 ' for case 123
+  double caseNumber = 0;       // 123
+  std::string caseLabel;       // ' CASO:   123.1 ', caption of the case label
+  std::string caseText;        // '123.1 ', caption of the case-number label
+  std::string caseNumberText;  // '123.1'; '123  ' for case 123
+  std::string solutionText;    // '   12', caption of the solution-count label
+  double solutionCount = 0;    // 12
+  std::string solutionLabel;   // ' SOLU:    12 ', caption of the solutions label
+  std::string imageBaseName;   // '00012-1231'
 };
 
 struct PlacedCube {
@@ -42,15 +38,15 @@ struct PlacedCube {
 // by row, cell by cell). The extents are those of the figure parsing, after its final correction.
 struct DecodedFigure {
   std::array<PlacedCube, kMaxCubes> cubes{};
-  std::int16_t CubeCount = 0;
-  std::int16_t LayerCount = 0;
-  std::int16_t RowCount = 0;
-  std::int16_t ColumnCount = 0;
-  std::int16_t CubeSide = 0;
+  std::int16_t cubeCount = 0;
+  std::int16_t layerCount = 0;
+  std::int16_t rowCount = 0;
+  std::int16_t columnCount = 0;
+  std::int16_t cubeSide = 0;
 };
 
 struct DecodedCase {
-  CaseFields fields;
+  CaseTexts texts;
   DecodedFigure figure;
 };
 

@@ -7,7 +7,7 @@
 
 namespace vexolite {
 
-// Indices of the cell grid run 0..16 on each axis; 1..CubeSide are used.
+// Indices of the cell grid run 0..16 on each axis; 1..cubeSide are used.
 inline constexpr int kGridBound = 16;
 inline constexpr int kMaxCubes = 27;
 inline constexpr int kPieceCount = 7;
@@ -43,16 +43,12 @@ inline constexpr std::int16_t kCubeHidden = 2;
 // Rows 0..27 by cube number; row 0 stands for the empty cell.
 using CubeletRows = std::array<std::array<std::int16_t, 10>, kMaxCubes + 1>;
 
-// The figure part of the viewer state. Loading a case replaces it; quarter turns permute
-// CellMatrix and clicks on the schematic switch cube states, until the next load.
+// The figure as the viewer holds it. Loading a case replaces it; quarter turns permute the
+// cells and clicks on the plan switch cube states, until the next load.
 struct FigureFields {
-  CellGrid CellMatrix;
-  CubeletRows CubeletTable{};
-  std::int16_t CubeCount = 0;
-  std::int16_t CubeSide = 0;  // 4, 8 or 16 once a case is loaded
-  std::int16_t LayerCount = 0;
-  std::int16_t RowCount = 0;
-  std::int16_t ColumnCount = 0;
+  CellGrid cells;
+  CubeletRows cubes{};
+  std::int16_t cubeSide = 0;  // 4, 8 or 16 once a case is loaded
 };
 
 }  // namespace vexolite

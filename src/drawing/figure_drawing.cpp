@@ -38,16 +38,16 @@ std::optional<ImpossibleCell> drawFigure(RasterSurface& figureView, RasterSurfac
 
   // Back to front: layer by layer upwards, and within a layer the cells nearer the viewer
   // later, so that each cube paints over the ones it hides.
-  const int side = figure.CubeSide;
+  const int side = figure.cubeSide;
   for (int i = 1; i <= side; ++i) {
     for (int j = 1; j <= side; ++j) {
       for (int k = 1; k <= side; ++k) {
-        const int c = figure.CellMatrix(i, j, k);
+        const int c = figure.cells(i, j, k);
         if (c <= 0) continue;
         assert(c <= kMaxCubes);
         const CubeAnchor anchor{fix(projection.originX - z * (16 * j) + z * (16 * k)),
                                 fix(projection.originY - steps.h * i + z * (8 * j) + z * (8 * k))};
-        const auto& cubelet = figure.CubeletTable[static_cast<std::size_t>(c)];
+        const auto& cubelet = figure.cubes[static_cast<std::size_t>(c)];
         const int piece = cubelet[kPieceColumn];
         switch (cubelet[kStateColumn]) {
           case kCubeShown:
@@ -65,7 +65,7 @@ std::optional<ImpossibleCell> drawFigure(RasterSurface& figureView, RasterSurfac
     }
   }
 
-  drawPlan(figureView, planSurface, plan, figure.CubeletTable, help);
+  drawPlan(figureView, planSurface, plan, figure.cubes, help);
   return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "case_library/case_decoding.h"
 #include "viewer/key_codes.h"
@@ -36,6 +37,10 @@ bool keyReachesFocusedControl(int keyCode) {
 }
 
 namespace {
+
+// A file of more records than an int counts is far beyond any catalogue; the records past that
+// are never shown.
+constexpr std::uint64_t kMostRecords = std::numeric_limits<int>::max();
 
 RasterSurface surfaceOf(Control picture) {
   const ControlLayout& layout = layoutOf(picture);
@@ -82,7 +87,7 @@ std::string Viewer::fileName() const {
 // Finds the case file and counts its records. Leaves the reason in caseFileProblem_ when no
 // record can be shown; returns a warning when whole records are followed by a partial one.
 std::string Viewer::measureCaseFile() {
-  state_.RecordCount = 0;
+  state_.catalogue.recordCount = 0;
   caseFileProblem_.clear();
   caseFile_ = locateCaseFile(search_);
   if (!caseFile_) {
@@ -104,7 +109,8 @@ std::string Viewer::measureCaseFile() {
     caseFileProblem_ = "No se puede leer el archivo " + fileName() + ": no se puede medir.";
     return {};
   }
-  state_.RecordCount = static_cast<double>(*length / kRecordSize);
+  state_.catalogue.recordCount =
+      static_cast<int>(std::min<std::uint64_t>(*length / kRecordSize, kMostRecords));
   if (*length == 0) {
     caseFileProblem_ = "El archivo " + fileName() + " esta vacio: no tiene ningun caso.";
   } else if (*length < kRecordSize) {
@@ -120,10 +126,9 @@ std::string Viewer::measureCaseFile() {
 
 void Viewer::start() {
   const std::string partialRecordWarning = measureCaseFile();
-  state_.LastCaseNumber = kLastCaseNumber;
-  state_.ZoomFactor = kStartZoom;
-  controls_.setText(Control::ZoomBox, decimalText(state_.ZoomFactor));
-  state_.CurrentRecord = state_.RecordCount;
+  state_.view.zoom = kStartZoom;
+  controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
+  state_.catalogue.currentRecord = state_.catalogue.recordCount;
 
   controls_.setEnabled(Control::PiecePanel, false);
   controls_.setVisible(Control::HelpBox, false);
@@ -240,7 +245,7 @@ void Viewer::clickButton(int n) {
 }
 
 bool Viewer::showCurrentRecord() {
-  if (state_.RecordCount < 1) {
+  if (state_.catalogue.recordCount < 1) {
     controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
     return false;
   }
@@ -250,7 +255,7 @@ bool Viewer::showCurrentRecord() {
                           MessageIcon::Critical);
     return false;
   }
-  const double wanted = std::round(state_.CurrentRecord);
+  const double wanted = std::round(state_.catalogue.currentRecord);
   const auto record = wanted >= 1 ? static_cast<std::uint64_t>(wanted) : 0;
   RawRecord raw{};
   if (auto reason = channel_.read(record, raw)) {
@@ -270,13 +275,13 @@ bool Viewer::showCurrentRecord() {
                           MessageIcon::Critical);
     return false;
   }
-  static_cast<CaseFields&>(state_) = decoded.value().fields;
-  applyFigure(decoded.value().figure, state_);
+  state_.shownCase = decoded.value().texts;
+  applyFigure(decoded.value().figure, state_.figure);
 
-  controls_.setText(Control::CaseLabel, state_.CaseLabel);
-  controls_.setText(Control::CaseNumberLabel, state_.CaseText);
-  controls_.setText(Control::SolutionsLabel, state_.SolutionLabel);
-  controls_.setText(Control::SolutionCountLabel, state_.SolutionText);
+  controls_.setText(Control::CaseLabel, state_.shownCase.caseLabel);
+  controls_.setText(Control::CaseNumberLabel, state_.shownCase.caseText);
+  controls_.setText(Control::SolutionsLabel, state_.shownCase.solutionLabel);
+  controls_.setText(Control::SolutionCountLabel, state_.shownCase.solutionText);
   channel_.close();
   redraw();
   return true;

@@ -11,6 +11,7 @@
 #include "geometry/quarter_turns.h"
 #include "platform/raster_surface.h"
 #include "viewer/controls.h"
+#include "viewer/drawing_size.h"
 #include "viewer/viewer_state.h"
 
 namespace vexolite {
@@ -46,11 +47,10 @@ class Viewer {
   void caseNumberEdited();
 
   // Operations.
-  // Shows record CurrentRecord; false when it could not, after a message saying why.
+  // Shows record currentRecord; false when it could not, after a message saying why.
   bool showCurrentRecord();
   void showHelp();
   void redraw();
-  void fitDrawing();
   void zoomOut();
   void zoomIn();
   void updateSymmetry();
@@ -59,7 +59,8 @@ class Viewer {
   void ABAJO();
   void IZQUIERDA();
   void DERECHA();
-  void showTypedCase();
+  // Shows the case whose number the text gives, or the last record when there is none.
+  void showTypedCase(std::string_view typed);
   void previousByNumber();
   void nextByNumber();
   void previousBySolutions();
@@ -73,13 +74,14 @@ class Viewer {
 
   // FigureView .. PageSurface, n from 1: the surfaces the operations draw on.
   const RasterSurface& picture(int n) const { return pictures_[static_cast<std::size_t>(n - 1)]; }
+  // The drawing measured at the current zoom.
+  DrawingSize measureAtCurrentZoom() const;
   // What the highlight rule reads of the options and the shown case.
   HelpChoice helpChoice() const;
 
  private:
   std::string measureCaseFile();
   void turn(Turn turn);
-  void stepCaseNumber(double caseNumber);
   void replaceTypedText(const std::string& replacement, std::size_t characterCount);
   std::string fileName() const;
   // Composes the shown case's image and writes it under its two names; returns why not.

@@ -61,7 +61,7 @@ std::string folderName(const std::filesystem::path& folder) {
 void Viewer::exportCaseImage() {
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
-  if (state_.CaseCodeCopy.empty()) {
+  if (state_.shownCase.caseCode.empty()) {
     controls_.showMessage(
         "Todavia no hay ningun caso dibujado: pulsar enter para dibujar uno antes de generar su "
         "BMP.",
@@ -87,7 +87,8 @@ std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
   controls_.showPicture(Control::TextSurface, pictures_[1]);
   controls_.showPicture(Control::CaseImage, pictures_[2]);
 
-  const CaseImageNames names = caseImageNames(state_.CaseCodeCopy, state_.ImageBaseName);
+  const CaseImageNames names =
+      caseImageNames(state_.shownCase.caseCode, state_.shownCase.imageBaseName);
   std::vector<std::uint8_t> bytes;
   for (const std::string* name : {&names.byCase, &names.bySolutions}) {
     const std::filesystem::path file = search_.workingFolder / *name;
@@ -107,8 +108,7 @@ void Viewer::exportAllCases() {
   std::optional<std::string> failure;
   {
     const BusyCursor busy(*platform);
-    const double count = state_.RecordCount;
-    for (state_.LoopIndexExport = 1; state_.LoopIndexExport <= count; state_.LoopIndexExport += 1) {
+    for (int exported = 0; exported < state_.catalogue.recordCount; ++exported) {
       // A record the loader refuses ends the run; the loader has already said why.
       if (!nextBySolutions() || ending_) break;
       failure = writeCaseImage(*platform);
@@ -133,8 +133,6 @@ void Viewer::composePages() {
   int pagesWritten = 0;
   {
     const BusyCursor busy(*platform);
-    state_.PageListingStarted = 0;
-    state_.PagePattern = std::string(kCaseImagePattern);
     std::vector<std::string> names;
     if (auto reason =
             platform->listFiles(folder.empty() ? std::filesystem::path(".") : folder, names)) {
@@ -142,19 +140,16 @@ void Viewer::composePages() {
           {"No se puede leer la carpeta " + folderName(folder) + ": " + *reason + "."});
       names.clear();
     }
-    const std::vector<std::string> listing = matchingNames(std::move(names), state_.PagePattern);
-    state_.PageFileName = listing.empty() ? std::string() : listing.front();
+    const std::vector<std::string> listing = matchingNames(std::move(names), kCaseImagePattern);
     if (listing.empty() && messages.empty()) {
-      messages.push_back({"No se encontro ninguna imagen de caso (" + state_.PagePattern +
-                              ") en la carpeta " + folderName(folder) +
-                              ": no se escribio ninguna pagina.",
+      messages.push_back({"No se encontro ninguna imagen de caso (" +
+                              std::string(kCaseImagePattern) + ") en la carpeta " +
+                              folderName(folder) + ": no se escribio ninguna pagina.",
                           MessageIcon::Exclamation});
     }
     int filled = 0;  // cells of the page being composed that hold an image
     bool stopped = false;
     for (const std::string& name : listing) {
-      state_.PageListingStarted = 1;
-      state_.PageFileName = name;
       RasterSurface& picture = pictures_[2];
       picture.clear();
       if (auto reason = platform->loadPicture(folder / name, picture)) {
@@ -163,8 +158,6 @@ void Viewer::composePages() {
       }
       if (filled == 0) pictures_[4].clear();
       const PageCell cell = pageCell(filled);
-      state_.PageCellX = cell.x;
-      state_.PageCellY = cell.y;
       placeInCell(picture, pictures_[4], cell);
       if (++filled == kPageCells) {
         filled = 0;
@@ -177,7 +170,6 @@ void Viewer::composePages() {
       }
     }
     if (!stopped) {
-      state_.PageFileName.clear();  // the listing has run out
       if (filled > 0) {
         if (auto failure = writeNextPage(*platform)) {
           messages.push_back({*failure});
@@ -198,10 +190,10 @@ void Viewer::composePages() {
 }
 
 std::optional<std::string> Viewer::writeNextPage(ExportPlatform& platform) {
-  const double next = state_.PageNumber + 1;
+  const int next = state_.pageNumber + 1;
   const std::optional<std::string> name = pageFileName(next);
   if (!name) {
-    return "No se puede escribir la pagina " + decimalText(next) +
+    return "No se puede escribir la pagina " + std::to_string(next) +
            ": los nombres de pagina solo tienen dos cifras, de vexo-pag01.bmp a vexo-pag99.bmp. "
            "Las paginas ya escritas quedan como estan; para empezar de nuevo por vexo-pag01.bmp "
            "hay que cerrar el programa y volver a abrirlo.";
@@ -214,7 +206,7 @@ std::optional<std::string> Viewer::writeNextPage(ExportPlatform& platform) {
     return "No se puede escribir el archivo " + file.string() + ": " + *reason +
            ". La composicion de paginas se detiene aqui.";
   }
-  state_.PageNumber = next;
+  state_.pageNumber = next;
   controls_.showPicture(Control::PageSurface, pictures_[4]);
   return std::nullopt;
 }

@@ -10,16 +10,13 @@ namespace vexolite {
 
 // A number of 0 or below, or above 705, names no case and shows the last record of the file.
 // Searching for the record count as a case number instead would show an unrelated case.
-void Viewer::showTypedCase() {
-  state_.CurrentRecord = state_.RecordCount;
-  if (const std::optional<std::string> key =
-          caseSearchKey(state_.SearchCaseText, state_.LastCaseNumber)) {
-    state_.SearchCaseText = *key;
+void Viewer::showTypedCase(std::string_view typed) {
+  state_.catalogue.currentRecord = state_.catalogue.recordCount;
+  if (const std::optional<std::string> key = caseSearchKey(typed, kLastCaseNumber)) {
     if (caseFile_ && !channel_.open(*caseFile_)) {
-      const auto records = static_cast<std::uint64_t>(std::max(state_.RecordCount, 0.0));
+      const auto records = static_cast<std::uint64_t>(std::max(state_.catalogue.recordCount, 0));
       if (const auto found = findCaseRecord(channel_, *key, records)) {
-        state_.SearchRecord = static_cast<double>(*found);
-        state_.CurrentRecord = state_.SearchRecord;
+        state_.catalogue.currentRecord = static_cast<int>(*found);
       }
     }
   }
@@ -27,39 +24,27 @@ void Viewer::showTypedCase() {
   showCurrentRecord();
 }
 
-void Viewer::stepCaseNumber(double caseNumber) {
-  state_.CurrentRecord = caseNumber;
-  state_.SearchCaseText = decimalText(caseNumber);
-  showTypedCase();
-}
-
 void Viewer::previousByNumber() {
-  double previous = std::trunc(numericValue(state_.CaseNumberText) - 1);
-  if (previous <= 0) previous = state_.LastCaseNumber;
-  stepCaseNumber(previous);
+  double previous = std::trunc(numericValue(state_.shownCase.caseNumberText) - 1);
+  if (previous <= 0) previous = kLastCaseNumber;
+  showTypedCase(decimalText(previous));
 }
 
 void Viewer::nextByNumber() {
-  double next = std::trunc(numericValue(state_.CaseNumberText) + 1);
-  if (next > state_.LastCaseNumber) next = 1;
-  stepCaseNumber(next);
+  double next = std::trunc(numericValue(state_.shownCase.caseNumberText) + 1);
+  if (next > kLastCaseNumber) next = 1;
+  showTypedCase(decimalText(next));
 }
 
 void Viewer::previousBySolutions() {
-  if (state_.CurrentRecord - 1 >= 1) {
-    state_.CurrentRecord = state_.CurrentRecord - 1;
-  } else {
-    state_.CurrentRecord = state_.RecordCount;
-  }
+  CataloguePosition& at = state_.catalogue;
+  at.currentRecord = at.currentRecord - 1 >= 1 ? at.currentRecord - 1 : at.recordCount;
   showCurrentRecord();
 }
 
 bool Viewer::nextBySolutions() {
-  if (state_.CurrentRecord + 1 <= state_.RecordCount) {
-    state_.CurrentRecord = state_.CurrentRecord + 1;
-  } else {
-    state_.CurrentRecord = 1;
-  }
+  CataloguePosition& at = state_.catalogue;
+  at.currentRecord = at.currentRecord + 1 <= at.recordCount ? at.currentRecord + 1 : 1;
   return showCurrentRecord();
 }
 

@@ -5,7 +5,7 @@
 namespace vexolite {
 
 void Viewer::turn(Turn turn) {
-  turnCells(state_.CellMatrix, state_.CubeSide, turn);
+  turnCells(state_.figure.cells, state_.figure.cubeSide, turn);
   redraw();
 }
 
@@ -28,12 +28,10 @@ void Viewer::caseNumberEdited() {
   // back from the box as a longer text, and the handler would never end.
   const std::string text = controls_.text(Control::CaseNumberBox);
   const std::u32string characters = decodeUtf8(text);
-  state_.LastTypedChar =
-      characters.empty() ? std::string() : encodeUtf8(characters.substr(characters.size() - 1));
-  if (state_.LastTypedChar.find_first_of("1234567890.") == 0) {
+  const char32_t last = characters.empty() ? U'\0' : characters.back();
+  if ((last >= U'0' && last <= U'9') || last == U'.') {
     if (characters.size() < 6) {
-      state_.SearchCaseText = text;
-      showTypedCase();
+      showTypedCase(text);
     } else {
       // The box keeps the last five characters, and the handler runs again on them.
       replaceTypedText(lastCharacters(text, 5), characters.size());
@@ -71,7 +69,7 @@ void Viewer::chooseOption(int n) {
 void Viewer::pressOnView(double x, double y) {
   if (ending_) return;
   for (std::size_t cube = 1; cube <= kMaxCubes; ++cube) {
-    auto& row = state_.CubeletTable[cube];
+    auto& row = state_.figure.cubes[cube];
     const double gx = row[kSquareXColumn];
     const double gy = row[kSquareYColumn];
     if (!(gx <= x && x <= gx + 5 && gy <= y && y <= gy + 5)) continue;

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "geometry/symmetry.h"
+#include "viewer/drawing_size.h"
 #include "viewer/schematic_rows.h"
 #include "viewer/viewer.h"
 
@@ -10,31 +11,28 @@ namespace vexolite {
 void Viewer::redraw() {
   updateSymmetry();
   pictures_[3].clear();
-  fitDrawing();
+  DrawingSize size = measureAtCurrentZoom();
   // No lower bound is needed: every figure of side up to 16 fits at zoom 0.5.
-  while (!fitsPicture(state_)) {
-    state_.ZoomFactor -= kZoomStep;
-    controls_.setText(Control::ZoomBox, decimalText(state_.ZoomFactor));
-    fitDrawing();
+  while (!fitsPicture(size)) {
+    state_.view.zoom -= kZoomStep;
+    controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
+    size = measureAtCurrentZoom();
   }
-  SchematicLayout layout = buildSchematicRows(state_.CellMatrix, state_.CubeSide);
-  state_.Schematic = std::move(layout.plan);
-  state_.FirstColumn = layout.FirstColumn;
-  state_.CutLineLength = layout.CutLineLength;
-  state_.BoxColumns = layout.BoxColumns;
+  state_.view.originX = size.OriginX;
+  state_.view.originY = size.OriginY;
+  state_.view.plan = buildSchematicRows(state_.figure.cells, state_.figure.cubeSide).plan;
   paintFigure();
   controls_.setFocus(Control::CaseNumberBox);
 }
 
-void Viewer::fitDrawing() {
-  static_cast<DrawingSize&>(state_) =
-      measureDrawing(state_.CellMatrix, state_.CubeSide, state_.ZoomFactor);
+DrawingSize Viewer::measureAtCurrentZoom() const {
+  return measureDrawing(state_.figure.cells, state_.figure.cubeSide, state_.view.zoom);
 }
 
 void Viewer::zoomOut() {
-  if (state_.ZoomFactor - kZoomStep >= kSmallestZoom) {
-    state_.ZoomFactor -= kZoomStep;
-    controls_.setText(Control::ZoomBox, decimalText(state_.ZoomFactor));
+  if (state_.view.zoom - kZoomStep >= kSmallestZoom) {
+    state_.view.zoom -= kZoomStep;
+    controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
   } else {
     controls_.beep();
   }
@@ -42,26 +40,22 @@ void Viewer::zoomOut() {
 }
 
 void Viewer::zoomIn() {
-  state_.PreviousZoom = state_.ZoomFactor;
-  state_.ZoomFactor += kZoomStep;
-  controls_.setText(Control::ZoomBox, decimalText(state_.ZoomFactor));
-  fitDrawing();
-  if (!fitsPicture(state_)) {
-    state_.ZoomFactor = state_.PreviousZoom;
+  const double previousZoom = state_.view.zoom;
+  state_.view.zoom += kZoomStep;
+  controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
+  if (!fitsPicture(measureAtCurrentZoom())) {
+    state_.view.zoom = previousZoom;
     controls_.beep();
-    controls_.setText(Control::ZoomBox, decimalText(state_.ZoomFactor));
+    controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
   }
   redraw();
 }
 
 void Viewer::updateSymmetry() {
-  const SymmetryReport report = findSymmetries(state_.CellMatrix, state_.CubeSide);
-  state_.SizeTextX = sizeCaption('X', report.extentX);
-  state_.SizeTextY = sizeCaption('Y', report.extentY);
-  state_.SizeTextZ = sizeCaption('Z', report.extentZ);
-  controls_.setText(Control::SizeX, state_.SizeTextX);
-  controls_.setText(Control::SizeY, state_.SizeTextY);
-  controls_.setText(Control::SizeZ, state_.SizeTextZ);
+  const SymmetryReport report = findSymmetries(state_.figure.cells, state_.figure.cubeSide);
+  controls_.setText(Control::SizeX, sizeCaption('X', report.extentX));
+  controls_.setText(Control::SizeY, sizeCaption('Y', report.extentY));
+  controls_.setText(Control::SizeZ, sizeCaption('Z', report.extentZ));
   for (int n = 1; n <= 9; ++n) {
     controls_.setChecked(Check(n), report.mirrors[static_cast<std::size_t>(n - 1)]);
   }
@@ -73,17 +67,17 @@ HelpChoice Viewer::helpChoice() const {
   for (int piece = 1; piece <= kPieceCount && help.chosenPiece == 0; ++piece) {
     if (controls_.isChecked(Option(piece))) help.chosenPiece = piece;
   }
-  help.solutionCount = state_.SolutionCount;
-  help.caseNumber = state_.CaseNumber;
+  help.solutionCount = state_.shownCase.solutionCount;
+  help.caseNumber = state_.shownCase.caseNumber;
   return help;
 }
 
 void Viewer::paintFigure() {
   if (ending_) return;
-  // The cell steps follow from the zoom inside drawFigure, as fitDrawing left them in the state.
-  const Projection projection{state_.ZoomFactor, state_.OriginX, state_.OriginY};
-  const std::optional<ImpossibleCell> impossible =
-      drawFigure(pictures_[0], pictures_[3], state_, projection, state_.Schematic, helpChoice());
+  // The cell steps follow from the zoom inside drawFigure; the origin is that of the last fit.
+  const Projection projection{state_.view.zoom, state_.view.originX, state_.view.originY};
+  const std::optional<ImpossibleCell> impossible = drawFigure(
+      pictures_[0], pictures_[3], state_.figure, projection, state_.view.plan, helpChoice());
   if (impossible) {
     // The cell grid and the cube table disagree: nothing sound can be drawn any more.
     std::cerr << "vexolite: the cell (" << impossible->i << ", " << impossible->j << ", "

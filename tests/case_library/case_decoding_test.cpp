@@ -27,10 +27,10 @@ DecodedCase decodeOk(int caseValue, const std::string& digits, int solutions) {
 
 // The figure as text: extents, then each cube as "i,j,k=piece" in its number's order.
 std::string describe(const DecodedFigure& f) {
-  std::string text = "layers " + std::to_string(f.LayerCount) + " rows " +
-                     std::to_string(f.RowCount) + " columns " + std::to_string(f.ColumnCount) +
-                     " side " + std::to_string(f.CubeSide) + ":";
-  for (int n = 0; n < f.CubeCount; ++n) {
+  std::string text = "layers " + std::to_string(f.layerCount) + " rows " +
+                     std::to_string(f.rowCount) + " columns " + std::to_string(f.columnCount) +
+                     " side " + std::to_string(f.cubeSide) + ":";
+  for (int n = 0; n < f.cubeCount; ++n) {
     const PlacedCube& c = f.cubes[static_cast<std::size_t>(n)];
     text += " " + std::to_string(c.i) + "," + std::to_string(c.j) + "," + std::to_string(c.k) +
             "=" + std::to_string(c.piece);
@@ -43,7 +43,7 @@ TEST(CaseTexts, FollowTheCaseValueAndSolutionCount) {
        {std::pair<int, const char*>{7, "0007"}, {0, "000 "}, {9999, "9999"}, {100, "010 "}})
     EXPECT_EQ(caseCode(value), code) << value;
   // CaseCode|CaseCodeCopy|CaseLabel|CaseText|CaseNumberText|SolutionText|SolutionLabel|
-  // ImageBaseName, and CaseNumber.
+  // imageBaseName, and CaseNumber.
   const std::tuple<int, int, const char*, double> cases[] = {
       {1231, 12, "1231|1231| CASO:   123.1 |123.1 |123.1|   12| SOLU:    12 |00012-1231", 123},
       {1230, 240, "123 |123 | CASO:   123   |123   |123  |  240| SOLU:   240 |00240-123 ", 123},
@@ -51,21 +51,19 @@ TEST(CaseTexts, FollowTheCaseValueAndSolutionCount) {
       {7050, 32767, "705 |705 | CASO:   705   |705   |705  |32767| SOLU: 32767 |32767-705 ", 705},
   };
   for (const auto& [value, solutions, texts, number] : cases) {
-    const CaseFields f = decodeOk(value, "19", solutions).fields;
-    EXPECT_EQ(f.CaseCode + "|" + f.CaseCodeCopy + "|" + f.CaseLabel + "|" + f.CaseText + "|" +
-                  f.CaseNumberText + "|" + f.SolutionText + "|" + f.SolutionLabel + "|" +
-                  f.ImageBaseName,
+    const CaseTexts f = decodeOk(value, "19", solutions).texts;
+    EXPECT_EQ(f.caseCode + "|" + f.caseCode + "|" + f.caseLabel + "|" + f.caseText + "|" +
+                  f.caseNumberText + "|" + f.solutionText + "|" + f.solutionLabel + "|" +
+                  f.imageBaseName,
               texts);
-    EXPECT_EQ(f.CaseNumber, number);
-    EXPECT_EQ(f.SolutionCount, solutions);
-    EXPECT_EQ(f.RecordCaseValue, value);
+    EXPECT_EQ(f.caseNumber, number);
+    EXPECT_EQ(f.solutionCount, solutions);
+    EXPECT_EQ(f.recordCaseValue, value);
   }
-  const CaseFields f = decodeOk(10, "11101119390", 1).fields;
-  EXPECT_EQ(f.CellDigits.size(), 300u);
-  EXPECT_EQ(f.CellDigits.substr(0, 12), "111011193900");
-  EXPECT_EQ(f.CellString.substr(0, 12), "1110111/3/00");
-  EXPECT_EQ(f.CaseCellString, f.CellString);
-  EXPECT_EQ(f.FigureString, "1110111/3/");  // cut after the last "/"; padding ignored
+  const CaseTexts f = decodeOk(10, "11101119390", 1).texts;
+  EXPECT_EQ(f.cellDigits.size(), 300u);
+  EXPECT_EQ(f.cellDigits.substr(0, 12), "111011193900");
+  EXPECT_EQ(f.figureString, "1110111/3/");  // cut after the last "/"; padding ignored
   // The encoder writes the bytes of the tests' own writer.
   const std::string digits = test::figureDigits({"111/1", "2220/033", "4447"});
   const RawRecord encoded = encodeRecord(1231, digits, 240);
@@ -186,19 +184,18 @@ TEST(ApplyFigure, ReplacesCellsAndResetsStatesButKeepsHigherRows) {
   applyFigure(
       decodeOk(10, test::figureDigits({"123/456/712", "123/456/712", "123/456/712"}), 1).figure,
       figure);
-  figure.CubeletTable[5][kStateColumn] = kCubeHidden;
-  figure.CubeletTable[20][kSquareXColumn] = 555;
+  figure.cubes[5][kStateColumn] = kCubeHidden;
+  figure.cubes[20][kSquareXColumn] = 555;
 
   applyFigure(decodeOk(10, "0179", 1).figure, figure);
-  EXPECT_EQ(figure.CubeCount, 2);
-  EXPECT_EQ(figure.CellMatrix(1, 1, 2), 1);
-  EXPECT_EQ(figure.CellMatrix(1, 1, 3), 2);
-  EXPECT_EQ(figure.CellMatrix(3, 3, 3), 0);  // the old cube's cell is empty again
-  EXPECT_EQ(figure.CubeletTable[2][kPieceColumn], 7);
-  EXPECT_EQ(figure.CubeletTable[1][kStateColumn], kCubeShown);
-  EXPECT_EQ(figure.CubeletTable[5][kStateColumn], kCubeHidden);  // above CubeCount: untouched
-  EXPECT_EQ(figure.CubeletTable[20][kSquareXColumn], 555);
-  EXPECT_EQ(figure.CubeSide, 4);
+  EXPECT_EQ(figure.cells(1, 1, 2), 1);
+  EXPECT_EQ(figure.cells(1, 1, 3), 2);
+  EXPECT_EQ(figure.cells(3, 3, 3), 0);  // the old cube's cell is empty again
+  EXPECT_EQ(figure.cubes[2][kPieceColumn], 7);
+  EXPECT_EQ(figure.cubes[1][kStateColumn], kCubeShown);
+  EXPECT_EQ(figure.cubes[5][kStateColumn], kCubeHidden);  // above the new cubes: untouched
+  EXPECT_EQ(figure.cubes[20][kSquareXColumn], 555);
+  EXPECT_EQ(figure.cubeSide, 4);
 }
 
 }  // namespace

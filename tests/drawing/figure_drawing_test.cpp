@@ -188,11 +188,11 @@ struct Scene {
   RasterSurface figureView{640, 480};
   RasterSurface planSurface{143, 115};
 
-  Scene() { figure.CubeSide = 4; }
+  Scene() { figure.cubeSide = 4; }
   Scene& place(int i, int j, int k, int cube, int piece, int state = kCubeShown) {
-    figure.CellMatrix(i, j, k) = static_cast<std::int16_t>(cube);
-    figure.CubeletTable[cube][kPieceColumn] = static_cast<std::int16_t>(piece);
-    figure.CubeletTable[cube][kStateColumn] = static_cast<std::int16_t>(state);
+    figure.cells(i, j, k) = static_cast<std::int16_t>(cube);
+    figure.cubes[cube][kPieceColumn] = static_cast<std::int16_t>(piece);
+    figure.cubes[cube][kStateColumn] = static_cast<std::int16_t>(state);
     return *this;
   }
   std::optional<ImpossibleCell> draw(const Projection& projection, const HelpChoice& help,
@@ -247,7 +247,7 @@ TEST(DrawFigure, LaterCellsPaintOverEarlierOnesLayerRowColumn) {
 TEST(DrawFigure, StopsAtACubeInStateZeroAndDrawsNothingAfterIt) {
   Scene scene;
   scene.place(1, 1, 1, 1, 1).place(1, 1, 2, 2, 1, 0).place(2, 1, 1, 3, 1);
-  scene.figure.CubeletTable[1][kSquareXColumn] = 77;
+  scene.figure.cubes[1][kSquareXColumn] = 77;
   SchematicPlan plan;
   plan.rows[1] = std::string{'\1', '\2', '\3'};
   plan.rowCount = 1;
@@ -262,7 +262,7 @@ TEST(DrawFigure, StopsAtACubeInStateZeroAndDrawsNothingAfterIt) {
   drawShadedCube(first, CubeAnchor{100, 98}, kZoomOne, 1, kHelpOff);
   EXPECT_EQ(scene.figureView, first);
   EXPECT_EQ(inkedBox(scene.planSurface), kNothing);
-  EXPECT_EQ(scene.figure.CubeletTable[1][kSquareXColumn], 77);
+  EXPECT_EQ(scene.figure.cubes[1][kSquareXColumn], 77);
 }
 
 TEST(DrawFigure, TheSchematicLiesOverTheFigureInTheCorner) {
@@ -275,8 +275,8 @@ TEST(DrawFigure, TheSchematicLiesOverTheFigureInTheCorner) {
   plan.rowCount = 1;
   scene.draw(Projection{1, 620, 462}, HelpChoice{true, 4, 11, 12}, plan);
 
-  EXPECT_EQ(scene.figure.CubeletTable[1][kSquareXColumn], 632);
-  EXPECT_EQ(scene.figure.CubeletTable[1][kSquareYColumn], 472);
+  EXPECT_EQ(scene.figure.cubes[1][kSquareXColumn], 632);
+  EXPECT_EQ(scene.figure.cubes[1][kSquareYColumn], 472);
   EXPECT_EQ(scene.figureView.pixel(630, 474), kPalette[3].left);
   EXPECT_EQ(scene.figureView.pixel(632, 472), kGrey);
   EXPECT_EQ(scene.figureView.pixel(634, 474), kPalette[3].top);

@@ -40,13 +40,13 @@ void writeCaseFile(const std::filesystem::path& path, const std::uint8_t* data, 
   out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
-// One click inside every cube's square of the schematic, in cube order, each of which hides its
-// cube and redraws the whole picture; the turns and zoom steps that follow then draw the hidden
-// cubes. The squares are where the last drawing put them (the cubelet table's square columns),
-// 6 pixels across.
+// One click inside every cube's square of the schematic, in cube order (rows past the figure's
+// cubes may hold squares of an earlier case), each of which hides its cube and redraws the whole
+// picture; the turns and zoom steps that follow then draw the hidden cubes. The squares are where
+// the last drawing put them (the cubelet table's square columns), 6 pixels across.
 void clickEverySchematicSquare(Viewer& viewer) {
-  for (int n = 1; n <= viewer.state().CubeCount; ++n) {
-    const auto& cube = viewer.state().CubeletTable[static_cast<std::size_t>(n)];
+  for (int n = 1; n <= kMaxCubes; ++n) {
+    const auto& cube = viewer.state().figure.cubes[static_cast<std::size_t>(n)];
     viewer.pressOnView(cube[kSquareXColumn] + 2.5, cube[kSquareYColumn] + 2.5);
   }
 }
@@ -73,9 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   chooseHelp(*viewer, size);
   // A file without a whole record still gets one round of keys: each must only say so.
   const int records = std::max(
-      1, static_cast<int>(std::min(viewer->state().RecordCount, double{kMostRecordsDrawn})));
+      1, static_cast<int>(std::min(viewer->state().catalogue.recordCount, int{kMostRecordsDrawn})));
   for (int record = 1; record <= records; ++record) {
-    viewer->state().CurrentRecord = record;
+    viewer->state().catalogue.currentRecord = record;
     viewer->keyPressed(key::kEnter);
     clickEverySchematicSquare(*viewer);
     for (const int code : kKeysAfterDrawing)

@@ -31,7 +31,7 @@ void checkDumpReadsBack(const std::vector<RawRecord>& records, const DumpResult&
   auto back = parseFigText(dump.figText, "dump.fig");
   require(back.ok() && back.value().size() == decoded.size());
   for (std::size_t n = 0; n < decoded.size(); ++n) {
-    require(back.value()[n].caseValue == decoded[n].fields.RecordCaseValue);
+    require(back.value()[n].caseValue == decoded[n].texts.recordCaseValue);
     require(back.value()[n].cubes == decodedCubes(decoded[n].figure));
   }
 }

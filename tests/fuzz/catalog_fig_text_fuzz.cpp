@@ -56,7 +56,7 @@ void checkRecordRoundTrip(const CatalogFigure& figure) {
     return;
   }
   require(decoded.ok());
-  require(decoded.value().fields.RecordCaseValue == figure.caseValue);
+  require(decoded.value().texts.recordCaseValue == figure.caseValue);
   require(decodedCubes(decoded.value().figure) == filled);
 }
 

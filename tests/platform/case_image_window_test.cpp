@@ -112,7 +112,7 @@ TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder
 TEST(CaseImagePixels, PlanMarksAtTheirPlacesInTheLowerRightCorner) {
   TestWindow window(case123());
   window.startAndDraw();
-  const auto& cube1 = window.viewer().state().CubeletTable[1];
+  const auto& cube1 = window.viewer().state().figure.cubes[1];
   window.viewer().pressOnView(cube1[kSquareXColumn] + 2, cube1[kSquareYColumn] + 2);
   ASSERT_EQ(cube1[kStateColumn], kCubeHidden);
   ASSERT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
@@ -246,7 +246,7 @@ TEST(BatchExportThroughTheWindow, RecordsThreeOneTwoUnderTheWaitCursorEndingOnTw
   EXPECT_EQ(watch.waiting, std::vector<bool>(12, true));
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   002   ");
-  EXPECT_EQ(window.viewer().state().CurrentRecord, 2);
+  EXPECT_EQ(window.viewer().state().catalogue.currentRecord, 2);
   EXPECT_EQ(window.written(),
             (std::vector<std::string>{"S00001-001 .bmp", "S00002-002 .bmp", "S00003-003 .bmp",
                                       "caso001 .BMP", "caso002 .BMP", "caso003 .BMP"}));

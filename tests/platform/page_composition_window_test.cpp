@@ -79,13 +79,13 @@ TEST(Pages, SixtyImagesFillOnePageAndSixCellsOfTheNextAndASecondClickNumbersOn) 
   ASSERT_EQ(bytes.size(), 54u + 690u * (1287u * 3u + 3u));  // rows padded from 3861 to 3864
   EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 28, bytes.begin() + 34),
             (std::vector<std::uint8_t>{24, 0, 0, 0, 0, 0}));  // 24 bits, uncompressed
-  EXPECT_EQ(window.viewer().state().PageNumber, 2);
+  EXPECT_EQ(window.viewer().state().pageNumber, 2);
 
   EXPECT_TRUE(window.clickAnswering(Control::ComposePagesButton).empty());
   EXPECT_EQ(fileBytes(window.work() / pageName(3)), bytes);
   EXPECT_EQ(fileBytes(window.work() / pageName(4)), fileBytes(window.work() / pageName(2)));
   EXPECT_FALSE(std::filesystem::exists(window.work() / pageName(5)));
-  EXPECT_EQ(window.viewer().state().PageNumber, 4);
+  EXPECT_EQ(window.viewer().state().pageNumber, 4);
 }
 
 TEST(Pages, FiftyFourImagesMakeOnePageAndNoneMakeNoPageAndAMessage) {
@@ -99,13 +99,13 @@ TEST(Pages, FiftyFourImagesMakeOnePageAndNoneMakeNoPageAndAMessage) {
             "No se encontro ninguna imagen de caso (caso*.bmp) en la carpeta " +
                 window.work().string() + ": no se escribio ninguna pagina.");
   EXPECT_EQ(window.written(), std::vector<std::string>{"S00240-123 .bmp"});
-  EXPECT_EQ(window.viewer().state().PageNumber, 0);
+  EXPECT_EQ(window.viewer().state().pageNumber, 0);
 
   writeCaseImages(window.work(), 0, 54);
   EXPECT_TRUE(window.clickAnswering(Control::ComposePagesButton).empty());
   EXPECT_TRUE(std::filesystem::exists(window.work() / pageName(1)));
   EXPECT_FALSE(std::filesystem::exists(window.work() / pageName(2)));
-  EXPECT_EQ(window.viewer().state().PageNumber, 1);
+  EXPECT_EQ(window.viewer().state().pageNumber, 1);
 }
 
 // An unreadable file takes no cell and is named once at the end, after the wait cursor; a larger
@@ -192,7 +192,7 @@ TEST(Pages, PageOneHundredIsRefusedAndPageNinetyNineStays) {
   TestWindow window(oneCase());
   window.startAndDraw();
   writeCaseImages(window.work(), 0, 60);
-  window.viewer().state().PageNumber = 98;
+  window.viewer().state().pageNumber = 98;
   const std::vector<SeenBox> boxes = window.clickAnswering(Control::ComposePagesButton);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
@@ -201,7 +201,7 @@ TEST(Pages, PageOneHundredIsRefusedAndPageNinetyNineStays) {
       "vexo-pag01.bmp a vexo-pag99.bmp."))
       << boxes[0].text.toStdString();
   EXPECT_EQ(cellColours(window, 99), cells(0, 54));
-  EXPECT_EQ(window.viewer().state().PageNumber, 99);
+  EXPECT_EQ(window.viewer().state().pageNumber, 99);
   const std::vector<std::uint8_t> page99 = fileBytes(window.work() / pageName(99));
 
   ASSERT_EQ(window.clickAnswering(Control::ComposePagesButton).size(), 1u);
@@ -229,7 +229,7 @@ TEST(Pages, APageThatCannotBeWrittenIsNamedAndStopsTheRun) {
       << text;
   EXPECT_NE(text.find("La composicion de paginas se detiene aqui."), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(window.work() / pageName(2)));
-  EXPECT_EQ(window.viewer().state().PageNumber, 0);
+  EXPECT_EQ(window.viewer().state().pageNumber, 0);
 }
 
 }  // namespace

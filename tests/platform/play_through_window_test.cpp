@@ -40,12 +40,12 @@ TEST_F(PlayThroughWindow, FigureViewShowsTheViewersSurfacePixelForPixel) {
 }
 
 TEST_F(PlayThroughWindow, APressOnASchematicSquareHidesItsCubeAndAPressBesideItDoesNot) {
-  const int gx = state().CubeletTable[1][kSquareXColumn],
-            gy = state().CubeletTable[1][kSquareYColumn];
+  const int gx = state().figure.cubes[1][kSquareXColumn],
+            gy = state().figure.cubes[1][kSquareYColumn];
   QTest::mouseClick(figureView(), Qt::LeftButton, {}, QPoint(gx + 6, gy));
-  EXPECT_EQ(state().CubeletTable[1][kStateColumn], kCubeShown);
+  EXPECT_EQ(state().figure.cubes[1][kStateColumn], kCubeShown);
   QTest::mouseClick(figureView(), Qt::RightButton, {}, QPoint(gx + 5, gy + 5));
-  EXPECT_EQ(state().CubeletTable[1][kStateColumn], kCubeHidden);
+  EXPECT_EQ(state().figure.cubes[1][kStateColumn], kCubeHidden);
   EXPECT_EQ(shown().pixelColor(gx + 2, gy + 2), QColor(192, 192, 192));
   QTest::mouseClick(figureView(), Qt::LeftButton, {}, QPoint(gx, gy));
   EXPECT_EQ(shown().pixelColor(gx + 2, gy + 2), QColor(128, 128, 128));
@@ -56,7 +56,7 @@ TEST_F(PlayThroughWindow, TypedDigitsFindTheCaseAndOtherCharactersAreTakenOut) {
   caseNumberBox->setFocus(Qt::OtherFocusReason);
   QTest::keyClicks(caseNumberBox, "7");
   EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   007   ");
-  EXPECT_EQ(state().CurrentRecord, 1);
+  EXPECT_EQ(state().catalogue.currentRecord, 1);
   QTest::keyClicks(caseNumberBox, "x");
   EXPECT_EQ(window.text(Control::CaseNumberBox), "");
   QTest::keyClicks(caseNumberBox, "123.1");

@@ -19,7 +19,7 @@ TEST(StartMessage, AsksForEnterWithAnExclamationAndOneOk) {
   // Nothing drawn or labelled yet; the zoom and the last record are ready.
   EXPECT_EQ(window.text(Control::ZoomBox), "0.5");
   EXPECT_EQ(window.text(Control::CaseLabel), "");
-  EXPECT_EQ(window.viewer().state().CurrentRecord, 2);
+  EXPECT_EQ(window.viewer().state().catalogue.currentRecord, 2);
 }
 
 TEST(StartMessage, AMissingCaseFileIsNamedBeforeIt) {

@@ -75,13 +75,13 @@ TEST(CatalogBuild, SortsByCountThenCaseValueAndChecksClean) {
   EXPECT_TRUE(dump.problems.empty());
   EXPECT_NE(dump.figText.find("case 4\n# 3069 solutions, record 5\n"), std::string::npos);
   // Case 705 keeps its pieces as given.
-  EXPECT_EQ(decodeRecord(file[0]).value().fields.FigureString.substr(0, 15), "1102220333044|1");
+  EXPECT_EQ(decodeRecord(file[0]).value().texts.figureString.substr(0, 15), "1102220333044|1");
 }
 
 TEST(CatalogCheck, FindsEveryKindOfTampering) {
   const std::vector<RawRecord> good = records(built(kSource));
   ASSERT_EQ(good.size(), 5u);
-  const std::string slab = decodeRecord(good[4]).value().fields.CellDigits;
+  const std::string slab = decodeRecord(good[4]).value().texts.cellDigits;
   auto withSlab = [&](std::string digits, int solutions) {
     return [digits, solutions](std::vector<RawRecord>& file) {
       file[4] = rewritten(file[4], digits, solutions);

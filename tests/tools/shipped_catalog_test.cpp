@@ -32,15 +32,15 @@ TEST(ShippedCatalogue, HoldsItsSourceFilledOnceEachAndReadsBack) {
   for (const RawRecord& r : records) {
     const auto decoded = decodeRecord(r);
     ASSERT_TRUE(decoded.ok());
-    const CaseFields& f = decoded.value().fields;
+    const CaseTexts& f = decoded.value().texts;
     const std::vector<FigureCube> cubes = decodedCubes(decoded.value().figure);
-    EXPECT_TRUE(stored.emplace(f.RecordCaseValue, cubes).second) << caseName(f.RecordCaseValue);
-    solutions[f.RecordCaseValue] = f.RecordSolutionValue;
-    EXPECT_GE(f.RecordSolutionValue, 1);
-    EXPECT_LE(f.RecordSolutionValue, 32767);
+    EXPECT_TRUE(stored.emplace(f.recordCaseValue, cubes).second) << caseName(f.recordCaseValue);
+    solutions[f.recordCaseValue] = f.recordSolutionValue;
+    EXPECT_GE(f.recordSolutionValue, 1);
+    EXPECT_LE(f.recordSolutionValue, 32767);
     const auto digits = figureRecordDigits(cubes);
     ASSERT_TRUE(digits.ok());
-    EXPECT_EQ(f.CellDigits, digits.value() + std::string(300 - digits.value().size(), '0'));
+    EXPECT_EQ(f.cellDigits, digits.value() + std::string(300 - digits.value().size(), '0'));
   }
   EXPECT_EQ(stored.size(), sourceCubes.size());
   for (int number = 1; number <= 705; ++number)

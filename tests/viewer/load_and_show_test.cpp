@@ -22,10 +22,9 @@ bool contains(const std::string& text, const std::string& part) {
 TEST(FormLoad, SetsTheStartValuesAndShowsTheStartMessage) {
   ViewerRun s({recordBytes(10, "19", 1), recordBytes(20, "29", 5), recordBytes(1231, "39", 12)});
   const ViewerState& state = s.viewer.state();
-  EXPECT_EQ(state.RecordCount, 3);
-  EXPECT_EQ(state.CurrentRecord, 3);
-  EXPECT_EQ(state.LastCaseNumber, 705);
-  EXPECT_EQ(state.ZoomFactor, 0.5);
+  EXPECT_EQ(state.catalogue.recordCount, 3);
+  EXPECT_EQ(state.catalogue.currentRecord, 3);
+  EXPECT_EQ(state.view.zoom, 0.5);
   EXPECT_EQ(s.controls.text(Control::ZoomBox), "0.5");
   EXPECT_FALSE(s.enabled(Control::PiecePanel));
   EXPECT_FALSE(s.controls.visible[test::FakeControls::index(Control::HelpBox)]);
@@ -60,7 +59,7 @@ TEST(MissingOrEmptyCaseFile, IsNamedAtStartAndEnterLoadsNothing) {
     EXPECT_TRUE(contains(problem, "VEXOLITE.DAT")) << problem;
     EXPECT_EQ(run.controls.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(run.controls.messages[1].icon, MessageIcon::Exclamation);  // the start message
-    EXPECT_EQ(run.viewer.state().RecordCount, 0);
+    EXPECT_EQ(run.viewer.state().catalogue.recordCount, 0);
 
     run.viewer.keyPressed(key::kEnter);
     run.viewer.clickButton(1);
@@ -80,11 +79,17 @@ TEST(PartialRecord, IsReportedOnceAndTheWholeRecordsLoad) {
   ASSERT_EQ(run.controls.messages.size(), 2u);
   EXPECT_TRUE(contains(run.controls.messages[0].text, "no es multiplo de 154"));
   EXPECT_TRUE(contains(run.controls.messages[0].text, "se ignoran los 50 bytes"));
-  EXPECT_EQ(run.viewer.state().RecordCount, 2);
+  EXPECT_EQ(run.viewer.state().catalogue.recordCount, 2);
   run.viewer.keyPressed(key::kEnter);
   EXPECT_EQ(run.controls.messages.size(), 2u);
   EXPECT_EQ(run.controls.text(Control::CaseLabel), " CASO:   002   ");
-  EXPECT_EQ(run.viewer.state().CubeCount, 27);
+  int cubes = 0;
+  const FigureFields& figure = run.viewer.state().figure;
+  for (int i = 1; i <= figure.cubeSide; ++i)
+    for (int j = 1; j <= figure.cubeSide; ++j)
+      for (int k = 1; k <= figure.cubeSide; ++k)
+        cubes += figure.cells(i, j, k) != 0;
+  EXPECT_EQ(cubes, 27);
 }
 
 TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
@@ -109,21 +114,21 @@ TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
   for (const auto& [bad, reason] : badRecords) {
     SCOPED_TRACE(reason);
     ViewerRun run({recordBytes(1231, kCube, 240), bad});
-    run.viewer.state().CurrentRecord = 1;
+    run.viewer.state().catalogue.currentRecord = 1;
     run.viewer.showCurrentRecord();
     const ViewerState before = run.viewer.state();
 
-    run.viewer.state().CurrentRecord = 2;
+    run.viewer.state().catalogue.currentRecord = 2;
     run.viewer.showCurrentRecord();
     ASSERT_EQ(run.controls.messages.size(), 2u);
     const std::string message = run.controls.messages[1].text;
     EXPECT_EQ(message, "El registro 2 del archivo " + run.file().string() +
                            " no es un caso valido: " + reason + " del registro).");
     EXPECT_EQ(run.controls.text(Control::CaseLabel), " CASO:   123.1 ");
-    EXPECT_EQ(run.viewer.state().CellMatrix, before.CellMatrix);
-    EXPECT_EQ(run.viewer.state().CubeletTable, before.CubeletTable);
-    EXPECT_EQ(run.viewer.state().CaseCode, "1231");
-    EXPECT_EQ(run.viewer.state().CubeSide, 4);
+    EXPECT_EQ(run.viewer.state().figure.cells, before.figure.cells);
+    EXPECT_EQ(run.viewer.state().figure.cubes, before.figure.cubes);
+    EXPECT_EQ(run.viewer.state().shownCase.caseCode, "1231");
+    EXPECT_EQ(run.viewer.state().figure.cubeSide, 4);
   }
 }
 
@@ -137,7 +142,7 @@ TEST(CaseFileChangingUnderTheViewer, ARecordNoLongerThereIsNamed) {
   EXPECT_EQ(run.controls.text(Control::CaseLabel), "");
 
   std::filesystem::remove(run.file());  // and then disappears
-  run.viewer.state().CurrentRecord = 1;
+  run.viewer.state().catalogue.currentRecord = 1;
   run.viewer.showCurrentRecord();
   ASSERT_EQ(run.controls.messages.size(), 3u);
   EXPECT_TRUE(contains(run.controls.messages[2].text, "No se puede leer el archivo"));
@@ -164,8 +169,8 @@ TEST(LoadAndShow, EnterShowsTheLastRecordComplete) {
   const RasterSurface& picture = run.shown(Control::FigureView);
   ASSERT_EQ(picture.width(), 640);
   ASSERT_EQ(picture.height(), 480);
-  EXPECT_EQ(run.viewer.state().CubeletTable[1][kSquareXColumn], 555);
-  EXPECT_EQ(run.viewer.state().CubeletTable[1][kSquareYColumn], 458);
+  EXPECT_EQ(run.viewer.state().figure.cubes[1][kSquareXColumn], 555);
+  EXPECT_EQ(run.viewer.state().figure.cubes[1][kSquareYColumn], 458);
   EXPECT_EQ(picture.pixel(555, 458), kGrey);
   EXPECT_EQ(picture.pixel(558, 461), kGrey);
   EXPECT_EQ(picture.pixel(576, 458), kWhite);  // the gap after the first layer
@@ -193,10 +198,10 @@ TEST(LoadAndShow, ZoomStepsAndTheirRefusals) {
     run.viewer.keyPressed(key::kKeypadPlus);
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "4.5");
   EXPECT_EQ(run.controls.beeps, 0);
-  EXPECT_EQ(run.viewer.state().DrawingHeight, 457);
+  EXPECT_EQ(run.viewer.measureAtCurrentZoom().DrawingHeight, 457);
   run.viewer.clickButton(12);
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "4.5");
-  EXPECT_EQ(run.viewer.state().ZoomFactor, 4.5);
+  EXPECT_EQ(run.viewer.state().view.zoom, 4.5);
   EXPECT_EQ(run.controls.beeps, 1);
   EXPECT_EQ(run.redraws(), 10);
 
@@ -205,7 +210,7 @@ TEST(LoadAndShow, ZoomStepsAndTheirRefusals) {
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "0.5");
   EXPECT_EQ(run.controls.beeps, 1);
   run.viewer.keyPressed(key::kKeypadMinus);
-  EXPECT_EQ(run.viewer.state().ZoomFactor, 0.5);
+  EXPECT_EQ(run.viewer.state().view.zoom, 0.5);
   EXPECT_EQ(run.controls.beeps, 2);
   EXPECT_EQ(run.controls.focus, Control::CaseNumberBox);
 }
@@ -218,12 +223,12 @@ TEST(LoadAndShow, LoadingShrinksTheZoomUntilTheFigureFits) {
   run.viewer.keyPressed(key::kEnter);
   for (int n = 1; n <= 8; ++n)
     run.viewer.keyPressed(key::kKeypadPlus);
-  ASSERT_EQ(run.viewer.state().ZoomFactor, 4.5);
-  run.viewer.state().CurrentRecord = 1;
+  ASSERT_EQ(run.viewer.state().view.zoom, 4.5);
+  run.viewer.state().catalogue.currentRecord = 1;
   run.viewer.keyPressed(key::kEnter);
   // 15 layers: height 15 h + 16z + 1; at zoom 1.5 that is 430, at 2 it is 573.
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "1.5");
-  EXPECT_EQ(run.viewer.state().DrawingHeight, 430);
+  EXPECT_EQ(run.viewer.measureAtCurrentZoom().DrawingHeight, 430);
   EXPECT_EQ(run.controls.text(Control::SizeZ), "Z:15");
 }
 
@@ -231,8 +236,8 @@ TEST(LoadAndShow, ACubeWithoutStateEndsTheProgramNamingItsCell) {
   ViewerRun run({recordBytes(10, kCube, 4)});
   run.viewer.keyPressed(key::kEnter);
   const int shown = run.redraws();
-  const std::int16_t cube = run.viewer.state().CellMatrix(2, 3, 1);
-  run.viewer.state().CubeletTable[static_cast<std::size_t>(cube)][kStateColumn] = 0;
+  const std::int16_t cube = run.viewer.state().figure.cells(2, 3, 1);
+  run.viewer.state().figure.cubes[static_cast<std::size_t>(cube)][kStateColumn] = 0;
   testing::internal::CaptureStderr();
   run.viewer.paintFigure();
   const std::string said = testing::internal::GetCapturedStderr();

@@ -14,7 +14,7 @@ using test::recordBytes;
 // number is the record count.
 struct Navigation : testing::Test {
   Navigation() { run.viewer.keyPressed(key::kEnter); }
-  double record() const { return run.viewer.state().CurrentRecord; }
+  double record() const { return run.viewer.state().catalogue.currentRecord; }
   std::string shownCase() const { return run.controls.text(Control::CaseNumberLabel); }
   // Types each character at the end of CaseNumberBox, as the window does, and runs the change
   // handler; `fresh` empties the box first.
@@ -31,7 +31,7 @@ struct Navigation : testing::Test {
     run.viewer.caseNumberEdited();
   }
   void show(double recordNumber) {
-    run.viewer.state().CurrentRecord = recordNumber;
+    run.viewer.state().catalogue.currentRecord = recordNumber;
     run.viewer.keyPressed(key::kEnter);
   }
   void press(int code) { run.viewer.keyPressed(code); }
@@ -99,7 +99,6 @@ TEST_F(Navigation, TypingSearchesAtEveryCharacter) {
   EXPECT_EQ(shownCase(), "012   ");
   type("3");
   EXPECT_EQ(shownCase(), "012.3 ");
-  EXPECT_EQ(run.viewer.state().SearchCaseText, "0123");
   type("4");  // 12.34 reads as 12.3
   EXPECT_EQ(shownCase(), "012.3 ");
 
@@ -172,8 +171,8 @@ TEST_F(Navigation, LettersSignsAndOtherCharactersEmptyTheBox) {
     type(typed, true);
     EXPECT_EQ(run.controls.text(Control::CaseNumberBox), "") << typed;
   }
-  EXPECT_EQ(shownCase(), "012   ");               // from the "12" of "12x"
-  EXPECT_EQ(run.viewer.state().ZoomFactor, 0.5);  // typed signs do not zoom
+  EXPECT_EQ(shownCase(), "012   ");              // from the "12" of "12x"
+  EXPECT_EQ(run.viewer.state().view.zoom, 0.5);  // typed signs do not zoom
 }
 
 }  // namespace

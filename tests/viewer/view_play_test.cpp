@@ -21,11 +21,11 @@ std::vector<std::vector<std::uint8_t>> stepRecords(int solutions) {
 
 struct Play : testing::Test {
   std::int16_t stateOf(int cube) const {
-    return run.viewer.state().CubeletTable[static_cast<std::size_t>(cube)][kStateColumn];
+    return run.viewer.state().figure.cubes[static_cast<std::size_t>(cube)][kStateColumn];
   }
   // The top-left corner of a cube's square in the schematic.
   std::pair<int, int> squareOf(int cube) const {
-    const auto& row = run.viewer.state().CubeletTable[static_cast<std::size_t>(cube)];
+    const auto& row = run.viewer.state().figure.cubes[static_cast<std::size_t>(cube)];
     return {row[kSquareXColumn], row[kSquareYColumn]};
   }
   Rgb pixel(int x, int y) const { return run.shown(Control::FigureView).pixel(x, y); }
@@ -38,10 +38,10 @@ TEST_F(Play, HiddenCubesSurviveTurnsAndZoomUntilTheNextLoad) {
   const auto [gx, gy] = squareOf(5);
   run.viewer.pressOnView(gx + 1, gy + 1);
   ASSERT_EQ(stateOf(5), kCubeHidden);
-  const CellGrid stored = run.viewer.state().CellMatrix;
+  const CellGrid stored = run.viewer.state().figure.cells;
 
   run.viewer.keyPressed(key::kUp);
-  EXPECT_NE(run.viewer.state().CellMatrix, stored);
+  EXPECT_NE(run.viewer.state().figure.cells, stored);
   run.viewer.keyPressed(key::kKeypadPlus);
   EXPECT_EQ(stateOf(5), kCubeHidden);
   const auto [hx, hy] = squareOf(5);  // moved with the figure, still shown hidden
@@ -49,15 +49,15 @@ TEST_F(Play, HiddenCubesSurviveTurnsAndZoomUntilTheNextLoad) {
 
   run.viewer.keyPressed(key::kEnter);  // the same case read again
   EXPECT_EQ(stateOf(5), kCubeShown);
-  EXPECT_EQ(run.viewer.state().CellMatrix, stored);
-  EXPECT_EQ(run.viewer.state().ZoomFactor, 1);  // the zoom stays
+  EXPECT_EQ(run.viewer.state().figure.cells, stored);
+  EXPECT_EQ(run.viewer.state().view.zoom, 1);  // the zoom stays
 }
 
 // A turn about Y exchanges X and Z, a turn about Z exchanges X and Y, the opposite turn undoes
 // it, and four equal turns give back the stored figure.
 TEST_F(Play, TurnsExchangeTheSizeCaptions) {
   run.viewer.keyPressed(key::kEnter);
-  const CellGrid stored = run.viewer.state().CellMatrix;
+  const CellGrid stored = run.viewer.state().figure.cells;
   const auto expectShown = [this](const char* x, const char* y, const char* z, bool c1, bool c2) {
     EXPECT_EQ(run.controls.text(Control::SizeX), x);
     EXPECT_EQ(run.controls.text(Control::SizeY), y);
@@ -70,16 +70,16 @@ TEST_F(Play, TurnsExchangeTheSizeCaptions) {
   expectShown("X: 2", "Y: 1", "Z: 4", false, true);
   EXPECT_FALSE(run.controls.isChecked(Control::MirrorZ));
   run.viewer.clickButton(4);  // "Abajo"
-  EXPECT_EQ(run.viewer.state().CellMatrix, stored);
+  EXPECT_EQ(run.viewer.state().figure.cells, stored);
 
   run.viewer.keyPressed(key::kLeft);
   expectShown("X: 1", "Y: 4", "Z: 2", true, false);
   run.viewer.clickButton(6);  // "Derecha"
-  EXPECT_EQ(run.viewer.state().CellMatrix, stored);
+  EXPECT_EQ(run.viewer.state().figure.cells, stored);
 
   for (int n = 0; n < 4; ++n)
     run.viewer.clickButton(5);
-  EXPECT_EQ(run.viewer.state().CellMatrix, stored);
+  EXPECT_EQ(run.viewer.state().figure.cells, stored);
   EXPECT_EQ(run.controls.focus, Control::CaseNumberBox);
 }
 

@@ -77,8 +77,8 @@ DumpResult dumpCatalog(const std::vector<RawRecord>& records, const std::string&
       continue;
     }
     const DecodedCase& c = decodedCase.value();
-    const int solutions = c.fields.RecordSolutionValue;
-    CatalogFigure figure{c.fields.RecordCaseValue, 0, decodedCubes(c.figure)};
+    const int solutions = c.texts.recordSolutionValue;
+    CatalogFigure figure{c.texts.recordCaseValue, 0, decodedCubes(c.figure)};
     result.figText += "\n" + figText(figure, {std::to_string(solutions) +
                                               (solutions == 1 ? " solution" : " solutions") +
                                               ", record " + std::to_string(r + 1)});
@@ -107,16 +107,16 @@ std::vector<std::string> checkCatalog(const std::vector<RawRecord>& records,
     const DecodedCase& c = decodedCase.value();
     std::vector<FigureCube> cubes = decodedCubes(c.figure);
     const std::string what =
-        recordName(fileName, r + 1) + " (case " + caseName(c.fields.RecordCaseValue) + ")";
+        recordName(fileName, r + 1) + " (case " + caseName(c.texts.recordCaseValue) + ")";
     if (std::string problem = fillingProblem(cubes); !problem.empty()) {
       problems.push_back(what + ": " + problem);
       continue;
     }
-    if (c.fields.RecordCaseValue != kCase705Value) {
+    if (c.texts.recordCaseValue != kCase705Value) {
       for (FigureCube& cube : cubes)
         cube.piece = 0;
     }
-    good.push_back(Good{r + 1, c.fields.RecordCaseValue, c.fields.RecordSolutionValue});
+    good.push_back(Good{r + 1, c.texts.recordCaseValue, c.texts.recordSolutionValue});
     toCount.push_back(std::move(cubes));
   }
 

@@ -45,7 +45,7 @@ Outcome<std::string> figureRecordDigits(const std::vector<FigureCube>& cubes) {
 
 std::vector<FigureCube> decodedCubes(const DecodedFigure& figure) {
   std::vector<FigureCube> cubes;
-  for (int n = 0; n < figure.CubeCount; ++n) {
+  for (int n = 0; n < figure.cubeCount; ++n) {
     const PlacedCube& placed = figure.cubes[static_cast<std::size_t>(n)];
     cubes.push_back(FigureCube{Cell{placed.i, placed.j, placed.k}, placed.piece});
   }

@@ -45,7 +45,7 @@ RasterSurface drawAt(const DecodedCase& shownCase, int eighths) {
   const double zoom = eighths / 8.0;
   FigureFields figure;
   applyFigure(shownCase.figure, figure);
-  const DrawingSize size = measureDrawing(figure.CellMatrix, figure.CubeSide, zoom);
+  const DrawingSize size = measureDrawing(figure.cells, figure.cubeSide, zoom);
   RasterSurface figureView(640, 480);
   RasterSurface planSurface(143, 115);
   HelpChoice everyPiece;
@@ -119,7 +119,7 @@ FoundCase findCase(const std::filesystem::path& caseFile, int caseNumber) {
                   catalog::recordFaultText(decoded.error()) + " (byte " +
                   std::to_string(decoded.error().byteOffset) + " of the record)"};
     }
-    if (decoded.value().fields.RecordCaseValue == caseNumber * 10) {
+    if (decoded.value().texts.recordCaseValue == caseNumber * 10) {
       return {std::move(decoded).value(), {}};
     }
   }
