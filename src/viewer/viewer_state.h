@@ -21,7 +21,6 @@ struct CatalogueFields {
   std::string SearchCaseText;
   double SearchRecord = 0;
   std::string LastTypedChar;
-  std::string LastKeyText;  // decimal text of the last key code handled, with a leading blank
 };
 
 // What the view adds to a case: the zoom survives case changes; the drawing's size, the

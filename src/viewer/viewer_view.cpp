@@ -54,6 +54,8 @@ void Viewer::zoomIn() {
   redraw();
 }
 
+static_assert(kMirrorIndicators.size() == SymmetryReport{}.mirrors.size());
+
 void Viewer::updateSymmetry() {
   const SymmetryReport report = findSymmetries(state_.CellMatrix, state_.CubeSide);
   state_.SizeTextX = sizeCaption('X', report.extentX);
@@ -62,8 +64,8 @@ void Viewer::updateSymmetry() {
   controls_.setText(Control::SizeX, state_.SizeTextX);
   controls_.setText(Control::SizeY, state_.SizeTextY);
   controls_.setText(Control::SizeZ, state_.SizeTextZ);
-  for (int n = 1; n <= 9; ++n) {
-    controls_.setChecked(Check(n), report.mirrors[static_cast<std::size_t>(n - 1)]);
+  for (std::size_t n = 0; n < kMirrorIndicators.size(); ++n) {
+    controls_.setChecked(kMirrorIndicators[n], report.mirrors[n]);
   }
 }
 
@@ -71,7 +73,8 @@ HelpChoice Viewer::helpChoice() const {
   HelpChoice help;
   help.helpWithPiece = controls_.isChecked(Control::OnePieceHelpOption);
   for (int piece = 1; piece <= kPieceCount && help.chosenPiece == 0; ++piece) {
-    if (controls_.isChecked(Option(piece))) help.chosenPiece = piece;
+    if (controls_.isChecked(kPieceOptions[static_cast<std::size_t>(piece - 1)]))
+      help.chosenPiece = piece;
   }
   help.solutionCount = state_.SolutionCount;
   help.caseNumber = state_.CaseNumber;
