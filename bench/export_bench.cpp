@@ -79,7 +79,7 @@ const std::filesystem::path& exportedCatalogue() {
   static WorkFolder folder;
   static bool written = false;
   if (!written) {
-    windowIn(folder.path())->viewer().clickButton(14);
+    windowIn(folder.path())->viewer().run(Command::ExportAll);
     written = true;
   }
   return folder.path();
@@ -93,7 +93,7 @@ void BM_BatchExport(benchmark::State& state) {
     const auto records = static_cast<std::size_t>(form->viewer().state().catalogue.recordCount);
     state.ResumeTiming();
 
-    form->viewer().clickButton(14);
+    form->viewer().run(Command::ExportAll);
 
     state.PauseTiming();
     if (records == 0 || filesIn(folder.path(), "caso") != records ||
@@ -114,7 +114,7 @@ void BM_PageComposition(benchmark::State& state) {
     std::unique_ptr<qt::MainWindow> form = windowIn(folder);
     state.ResumeTiming();
 
-    form->viewer().clickButton(15);
+    form->viewer().run(Command::ComposePages);
 
     state.PauseTiming();
     const std::size_t pages = (images + 53) / 54;

@@ -12,7 +12,7 @@
 #include "case_library/case_decoding.h"
 #include "case_library/case_file.h"
 #include "case_library/case_search.h"
-#include "viewer/key_codes.h"
+#include "viewer/keys.h"
 #include "viewer/viewer.h"
 
 namespace vexolite {
@@ -62,8 +62,8 @@ void keyPressCycle(benchmark::State& state, double caseNumber, double zoom) {
   viewer.state().catalogue.currentRecord = recordOfCase(caseNumber);
   viewer.state().view.zoom = zoom;
   for (auto _ : state) {
-    viewer.keyPressed(key::kEnter);
-    benchmark::DoNotOptimize(viewer.picture(1).pixels().data());
+    viewer.keyPressed(Key::Enter);
+    benchmark::DoNotOptimize(viewer.picture(Control::FigureView).pixels().data());
   }
   if (viewer.state().view.zoom != zoom) state.SkipWithError("the zoom did not hold");
 }

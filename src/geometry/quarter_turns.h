@@ -6,10 +6,10 @@
 namespace vexolite {
 
 enum class Turn {
-  Up,     // ARRIBA: the right face comes to the top
-  Down,   // ABAJO: the reverse of Up
-  Left,   // IZQUIERDA: the right face comes to the left face
-  Right,  // DERECHA: the reverse of Left
+  Up,     // the right face comes to the top
+  Down,   // the reverse of Up
+  Left,   // the right face comes to the left face
+  Right,  // the reverse of Left
 };
 
 // Turns cells 1..cubeSide on each axis by a quarter turn about the drawing cube's centre.

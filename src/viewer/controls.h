@@ -1,6 +1,7 @@
 // The window's controls as the viewer's operations see them: names, and what they may do.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,7 @@ namespace vexolite {
 
 class ExportPlatform;
 
-// Every control of the window, by its name. Families are contiguous so that Command(n) etc. work.
+// Every control of the window, by its role.
 enum class Control : int {
   MainWindow,
   FigureView,
@@ -68,25 +69,18 @@ enum class Control : int {
 };
 inline constexpr int kControlCount = static_cast<int>(Control::CaptionBox) + 1;
 
-// The n-th member of a family, n from 1. Preconditions: n within the family.
-constexpr Control Picture(int n) {
-  return Control(static_cast<int>(Control::FigureView) + n - 1);
-}
-constexpr Control Command(int n) {
-  return Control(static_cast<int>(Control::DrawButton) + n - 1);
-}
-constexpr Control Option(int n) {
-  return Control(static_cast<int>(Control::PieceV) + n - 1);
-}
-constexpr Control Check(int n) {
-  return Control(static_cast<int>(Control::MirrorX) + n - 1);
-}
-constexpr Control Label(int n) {
-  return Control(static_cast<int>(Control::CaseLabel) + n - 1);
-}
-constexpr Control Text(int n) {
-  return Control(static_cast<int>(Control::CaseNumberBox) + n - 1);
-}
+// The piece options in piece order: kPieceOptions[p - 1] chooses piece p.
+inline constexpr std::array kPieceOptions{
+    Control::PieceV,          Control::PieceL,         Control::PieceT,      Control::PieceZ,
+    Control::PieceRightScrew, Control::PieceLeftScrew, Control::PieceTripod,
+};
+
+// The nine mirror indicators in the order of the symmetry report's mirrors.
+inline constexpr std::array kMirrorIndicators{
+    Control::MirrorX,           Control::MirrorY,           Control::MirrorZ,
+    Control::MirrorXYSlash,     Control::MirrorXYBackslash, Control::MirrorXZSlash,
+    Control::MirrorXZBackslash, Control::MirrorYZSlash,     Control::MirrorYZBackslash,
+};
 
 enum class MessageIcon { None, Exclamation, Critical };
 

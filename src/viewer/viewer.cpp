@@ -1,4 +1,4 @@
-// Start-up, the key table, the buttons, record loading and the help display.
+// Start-up, keys and commands, record loading and the help display.
 #include "viewer/viewer.h"
 
 #include <cmath>
@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "case_library/case_decoding.h"
-#include "viewer/key_codes.h"
 #include "viewer/window_layout.h"
 
 namespace vexolite {
@@ -15,25 +14,6 @@ std::string decimalText(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.15g", value);
   return text;
-}
-
-bool keyReachesFocusedControl(int keyCode) {
-  switch (keyCode) {
-    case key::kUp:
-    case key::kDown:
-    case key::kLeft:
-    case key::kRight:
-    case key::kHome:
-    case key::kEnd:
-    case key::kPageUp:
-    case key::kPageDown:
-    case key::kF1:
-    case key::kEscape:
-    case key::kEnter:
-      return false;
-    default:
-      return true;  // keypad plus and minus are typed into CaseNumberBox too, which then drops them
-  }
 }
 
 namespace {
@@ -141,105 +121,79 @@ void Viewer::start() {
   controls_.showMessage(kStartMessage, MessageIcon::Exclamation);
 }
 
-void Viewer::keyPressed(int keyCode) {
-  if (keyCode <= 0 || ending_) return;
-  state_.LastKeyText = " " + std::to_string(keyCode);
-  switch (keyCode) {
-    case key::kEscape:
-      controls_.endProgram();
-      break;
-    case key::kF1:
-      showHelp();
-      break;
-    case key::kEnter:
-      showCurrentRecord();
-      break;
-    case key::kUp:
-      ARRIBA();
-      break;
-    case key::kDown:
-      ABAJO();
-      break;
-    case key::kLeft:
-      IZQUIERDA();
-      break;
-    case key::kRight:
-      DERECHA();
-      break;
-    case key::kHome:
-      previousByNumber();
-      break;
-    case key::kEnd:
-      nextByNumber();
-      break;
-    case key::kPageUp:
-      previousBySolutions();
-      break;
-    case key::kPageDown:
-      nextBySolutions();
-      break;
-    case key::kKeypadMinus:
-      zoomOut();
-      controls_.setFocus(Control::CaseNumberBox);
-      break;
-    case key::kKeypadPlus:
-      zoomIn();
-      controls_.setFocus(Control::CaseNumberBox);
-      break;
+const RasterSurface& Viewer::picture(Control picture) const {
+  switch (picture) {
+    case Control::TextSurface:
+      return pictures_[1];
+    case Control::CaseImage:
+      return pictures_[2];
+    case Control::PlanSurface:
+      return pictures_[3];
+    case Control::PageSurface:
+      return pictures_[4];
     default:
-      break;
+      return pictures_[0];
   }
 }
 
-void Viewer::clickButton(int n) {
+void Viewer::keyPressed(Key key) {
   if (ending_) return;
-  switch (n) {
-    case 1:
+  const CommandBinding* binding = bindingOf(key);
+  if (binding == nullptr) return;
+  run(binding->command);
+  if (binding->keyAlsoTyped) controls_.setFocus(Control::CaseNumberBox);
+}
+
+void Viewer::run(Command command) {
+  if (ending_) return;
+  switch (command) {
+    case Command::Draw:
       showCurrentRecord();
       break;
-    case 2:
+    case Command::Help:
       showHelp();
       break;
-    case 3:
-      ARRIBA();
+    case Command::TurnUp:
+      turn(Turn::Up);
       break;
-    case 4:
-      ABAJO();
+    case Command::TurnDown:
+      turn(Turn::Down);
       break;
-    case 5:
-      IZQUIERDA();
+    case Command::TurnLeft:
+      turn(Turn::Left);
       break;
-    case 6:
-      DERECHA();
+    case Command::TurnRight:
+      turn(Turn::Right);
       break;
-    case 7:
+    case Command::PreviousByNumber:
       previousByNumber();
       break;
-    case 8:
+    case Command::NextByNumber:
       nextByNumber();
       break;
-    case 9:
+    case Command::PreviousBySolutions:
       previousBySolutions();
       break;
-    case 10:
+    case Command::NextBySolutions:
       nextBySolutions();
       break;
-    case 11:
+    case Command::ZoomOut:
       zoomOut();
       break;
-    case 12:
+    case Command::ZoomIn:
       zoomIn();
       break;
-    case 13:
+    case Command::ExportCase:
       exportCaseImage();
       break;
-    case 14:
+    case Command::ExportAll:
       exportAllCases();
       break;
-    case 15:
+    case Command::ComposePages:
       composePages();
       break;
-    default:
+    case Command::Quit:
+      controls_.endProgram();
       break;
   }
 }

@@ -1,4 +1,4 @@
-// The viewer's operations over its state record: start-up, key and button dispatch, loading.
+// The viewer's operations over its state record: start-up, keys and commands, loading.
 #pragma once
 
 #include <array>
@@ -10,8 +10,10 @@
 #include "drawing/piece_palette.h"
 #include "geometry/quarter_turns.h"
 #include "platform/raster_surface.h"
+#include "viewer/commands.h"
 #include "viewer/controls.h"
 #include "viewer/drawing_size.h"
+#include "viewer/keys.h"
 #include "viewer/viewer_state.h"
 
 namespace vexolite {
@@ -35,12 +37,15 @@ class Viewer {
 
   // Events.
   void start();
-  // Key-down of the window and of FigureView, with a standard virtual-key code; the window sees
-  // every key before the focused control.
-  void keyPressed(int keyCode);
-  void clickButton(int n);  // DrawButton_Click .. composePages
-  // PieceV_Click .. OnePieceHelpOption_Click: the option has just been selected.
-  void chooseOption(int n);
+  // Key-down of the window and of FigureView; the window sees every key before the focused
+  // control. Runs the key's command from the command table; a key outside it does nothing.
+  void keyPressed(Key key);
+  // A command, as its key or its button asks for it.
+  void run(Command command);
+  // NoHelpOption (false) or OnePieceHelpOption (true) has just been selected.
+  void chooseHelp(bool withPiece);
+  // The option of piece 1..7 has just been selected.
+  void choosePiece(int piece);
   // A press on FigureView at pixel (x, y); the button plays no part.
   void pressOnView(double x, double y);
   // Every change of CaseNumberBox's text, the user's or the viewer's own.
@@ -55,10 +60,8 @@ class Viewer {
   void zoomIn();
   void updateSymmetry();
   void paintFigure();
-  void ARRIBA();
-  void ABAJO();
-  void IZQUIERDA();
-  void DERECHA();
+  // A quarter turn of the shown figure, in place.
+  void turn(Turn turn);
   // Shows the case whose number the text gives, or the last record when there is none.
   void showTypedCase(std::string_view typed);
   void previousByNumber();
@@ -72,8 +75,9 @@ class Viewer {
   // Saves PageSurface as the next page; returns why it could not, and then counts no page.
   std::optional<std::string> writeNextPage(ExportPlatform& platform);
 
-  // FigureView .. PageSurface, n from 1: the surfaces the operations draw on.
-  const RasterSurface& picture(int n) const { return pictures_[static_cast<std::size_t>(n - 1)]; }
+  // The surface the operations draw for a picture control: FigureView, TextSurface, CaseImage,
+  // PlanSurface or PageSurface.
+  const RasterSurface& picture(Control picture) const;
   // The drawing measured at the current zoom.
   DrawingSize measureAtCurrentZoom() const;
   // What the highlight rule reads of the options and the shown case.
@@ -81,7 +85,6 @@ class Viewer {
 
  private:
   std::string measureCaseFile();
-  void turn(Turn turn);
   void replaceTypedText(const std::string& replacement, std::size_t characterCount);
   std::string fileName() const;
   // Composes the shown case's image and writes it under its two names; returns why not.
@@ -99,9 +102,5 @@ class Viewer {
 
 // The decimal text of a zoom or other number as ZoomBox shows it: "0.5", "1", "1.5".
 std::string decimalText(double value);
-
-// True for the keys whose typed character belongs in CaseNumberBox even when the window acted on
-// them: every key outside the key table, and the keypad plus and minus.
-bool keyReachesFocusedControl(int keyCode);
 
 }  // namespace vexolite

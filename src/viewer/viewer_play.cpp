@@ -4,22 +4,11 @@
 
 namespace vexolite {
 
+static_assert(kPieceOptions.size() == kPieceCount);
+
 void Viewer::turn(Turn turn) {
   turnCells(state_.figure.cells, state_.figure.cubeSide, turn);
   redraw();
-}
-
-void Viewer::ARRIBA() {
-  turn(Turn::Up);
-}
-void Viewer::ABAJO() {
-  turn(Turn::Down);
-}
-void Viewer::IZQUIERDA() {
-  turn(Turn::Left);
-}
-void Viewer::DERECHA() {
-  turn(Turn::Right);
 }
 
 void Viewer::caseNumberEdited() {
@@ -51,19 +40,21 @@ void Viewer::replaceTypedText(const std::string& replacement, std::size_t charac
     caseNumberEdited();
 }
 
-void Viewer::chooseOption(int n) {
+void Viewer::chooseHelp(bool withPiece) {
   if (ending_) return;
-  if (n == 8) {
-    controls_.setEnabled(Control::PiecePanel, false);
-  } else if (n == 9) {
-    controls_.setEnabled(Control::PiecePanel, true);
-  } else if (n >= 1 && n <= kPieceCount) {
-    // The help piece is final for the run: every other choice is closed.
-    for (int other = 1; other <= 9; ++other) {
-      if (other != n) controls_.setEnabled(Option(other), false);
-    }
-    redraw();
+  controls_.setEnabled(Control::PiecePanel, withPiece);
+}
+
+void Viewer::choosePiece(int piece) {
+  if (ending_ || piece < 1 || piece > kPieceCount) return;
+  // The help piece is final for the run: every other choice is closed.
+  const Control chosen = kPieceOptions[static_cast<std::size_t>(piece - 1)];
+  for (Control other : kPieceOptions) {
+    if (other != chosen) controls_.setEnabled(other, false);
   }
+  controls_.setEnabled(Control::NoHelpOption, false);
+  controls_.setEnabled(Control::OnePieceHelpOption, false);
+  redraw();
 }
 
 void Viewer::pressOnView(double x, double y) {

@@ -28,7 +28,6 @@ struct ViewerState {
   FigureFields figure;  // the shown figure, as turned and with the cubes hidden so far
   ViewSettings view;
   int pageNumber = 0;  // the last page written in this run; never reset
-  std::string LastKeyText;
 };
 
 }  // namespace vexolite

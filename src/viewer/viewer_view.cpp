@@ -51,13 +51,15 @@ void Viewer::zoomIn() {
   redraw();
 }
 
+static_assert(kMirrorIndicators.size() == SymmetryReport{}.mirrors.size());
+
 void Viewer::updateSymmetry() {
   const SymmetryReport report = findSymmetries(state_.figure.cells, state_.figure.cubeSide);
   controls_.setText(Control::SizeX, sizeCaption('X', report.extentX));
   controls_.setText(Control::SizeY, sizeCaption('Y', report.extentY));
   controls_.setText(Control::SizeZ, sizeCaption('Z', report.extentZ));
-  for (int n = 1; n <= 9; ++n) {
-    controls_.setChecked(Check(n), report.mirrors[static_cast<std::size_t>(n - 1)]);
+  for (std::size_t n = 0; n < kMirrorIndicators.size(); ++n) {
+    controls_.setChecked(kMirrorIndicators[n], report.mirrors[n]);
   }
 }
 
@@ -65,7 +67,8 @@ HelpChoice Viewer::helpChoice() const {
   HelpChoice help;
   help.helpWithPiece = controls_.isChecked(Control::OnePieceHelpOption);
   for (int piece = 1; piece <= kPieceCount && help.chosenPiece == 0; ++piece) {
-    if (controls_.isChecked(Option(piece))) help.chosenPiece = piece;
+    if (controls_.isChecked(kPieceOptions[static_cast<std::size_t>(piece - 1)]))
+      help.chosenPiece = piece;
   }
   help.solutionCount = state_.shownCase.solutionCount;
   help.caseNumber = state_.shownCase.caseNumber;

@@ -11,7 +11,7 @@
 #include "fuzz_entry.h"
 #include "quiet_controls.h"
 #include "support/case_file_writer.h"
-#include "viewer/key_codes.h"
+#include "viewer/keys.h"
 #include "viewer/viewer.h"
 
 namespace {
@@ -25,8 +25,8 @@ constexpr int kMostRecordsDrawn = 64;
 // After Enter has drawn a record: the four turns, zoom out and in, then the steps by solutions
 // and by case number, each of which loads and draws another record.
 constexpr std::array kKeysAfterDrawing{
-    key::kLeft,       key::kUp,     key::kRight,    key::kDown, key::kKeypadMinus,
-    key::kKeypadPlus, key::kPageUp, key::kPageDown, key::kHome, key::kEnd,
+    Key::Left,       Key::Up,     Key::Right,    Key::Down, Key::KeypadMinus,
+    Key::KeypadPlus, Key::PageUp, Key::PageDown, Key::Home, Key::End,
 };
 
 // One folder for the whole process; the case file in it is replaced by every input.
@@ -56,8 +56,8 @@ void clickEverySchematicSquare(Viewer& viewer) {
 void chooseHelp(Viewer& viewer, std::size_t inputSize) {
   const int piece = static_cast<int>(inputSize % (kPieceCount + 1));
   if (piece == 0) return;
-  viewer.chooseOption(9);
-  viewer.chooseOption(piece);
+  viewer.chooseHelp(true);
+  viewer.choosePiece(piece);
 }
 
 }  // namespace
@@ -76,10 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       1, static_cast<int>(std::min(viewer->state().catalogue.recordCount, int{kMostRecordsDrawn})));
   for (int record = 1; record <= records; ++record) {
     viewer->state().catalogue.currentRecord = record;
-    viewer->keyPressed(key::kEnter);
+    viewer->keyPressed(Key::Enter);
     clickEverySchematicSquare(*viewer);
-    for (const int code : kKeysAfterDrawing)
-      viewer->keyPressed(code);
+    for (const Key key : kKeysAfterDrawing)
+      viewer->keyPressed(key);
   }
   return 0;
 }

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A fresh viewer each time, so that the page number starts at 1 and the folder holds at most
   // one page, which each input replaces.
   Viewer viewer(s.controls, CaseFileSearch{s.folder.path(), {}, {}});
-  viewer.clickButton(15);
+  viewer.run(Command::ComposePages);
   s.controls.messages.clear();
   return 0;
 }

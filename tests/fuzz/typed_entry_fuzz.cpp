@@ -1,7 +1,8 @@
 // Fuzz target: the input is a run of keystrokes on a small catalogue; typed characters go into
-// the case-number box CaseNumberBox as the window would put them there, the other keys to the key
-// table. A byte 0x01 pastes the raw bytes after it (as many as the next byte says, up to 15), so
-// that any script, and bytes that are no UTF-8 at all, reach the box through the stand-in window.
+// the case-number box CaseNumberBox as the window would put them there, the keys of the command
+// table to the viewer. A byte 0x01 pastes the raw bytes after it (as many as the next byte says, up
+// to 15), so that any script, and bytes that are no UTF-8 at all, reach the box through the
+// stand-in window.
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -12,7 +13,7 @@
 #include "fuzz_entry.h"
 #include "quiet_controls.h"
 #include "support/case_file_writer.h"
-#include "viewer/key_codes.h"
+#include "viewer/keys.h"
 #include "viewer/viewer.h"
 
 namespace {
@@ -21,20 +22,16 @@ using namespace vexolite;
 
 constexpr std::size_t kMostKeystrokes = 128;  // keeps one input quick; every digit searches
 
-// Standard virtual-key codes of the editing keys and the typed characters used below.
-constexpr int kBackspaceKey = 8;
-constexpr int kDeleteKey = 46;
-constexpr int kSpaceKey = 32;
-constexpr int kPlusKey = 187;  // main keyboard "+" (never zooms)
-constexpr int kCommaKey = 188;
-constexpr int kMinusKey = 189;  // main keyboard "-"
-constexpr int kPeriodKey = 190;
 constexpr std::uint8_t kPasteByte = 0x01;
+constexpr std::uint8_t kBackspaceByte = 0x08;
+constexpr std::uint8_t kEnterByte = 0x0d;
+constexpr std::uint8_t kEscapeByte = 0x1b;
+constexpr std::uint8_t kDeleteByte = 0x7f;
 
 // Bytes from 0x80 up press these keys, in turn.
 constexpr std::array kTableKeys{
-    key::kEnter, key::kPageUp, key::kPageDown, key::kEnd,        key::kHome,        key::kLeft,
-    key::kUp,    key::kRight,  key::kDown,     key::kKeypadPlus, key::kKeypadMinus, key::kF1,
+    Key::Enter, Key::PageUp, Key::PageDown, Key::End,        Key::Home,        Key::Left,
+    Key::Up,    Key::Right,  Key::Down,     Key::KeypadPlus, Key::KeypadMinus, Key::F1,
 };
 
 // A catalogue in ascending order of solutions with decimal cases, neighbouring case numbers, a
@@ -62,47 +59,19 @@ const std::filesystem::path& catalogueFolder() {
   return folder.path();
 }
 
-// The virtual-key code the window reports for a typed character, or 0 for one it has no code
-// for (the viewer ignores those, the box still receives the character).
-int virtualKeyOf(char c) {
-  if (c >= '0' && c <= '9') return c;
-  if (c >= 'A' && c <= 'Z') return c;
-  if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
-  switch (c) {
-    case ' ':
-      return kSpaceKey;
-    case '+':
-      return kPlusKey;
-    case ',':
-      return kCommaKey;
-    case '-':
-      return kMinusKey;
-    case '.':
-      return kPeriodKey;
-    default:
-      return 0;
-  }
-}
-
-// The key goes to the window first; a key that also belongs in the box then edits CaseNumberBox's
-// text.
-void press(Viewer& viewer, fuzz::QuietControls& controls, int code, char typed) {
-  viewer.keyPressed(code);
-  if (controls.ended || !keyReachesFocusedControl(code)) return;
-  std::string text = controls.text(Control::CaseNumberBox);
-  if (code == kBackspaceKey) {
-    if (text.empty()) return;
-    text.pop_back();
-  } else if (code == kDeleteKey) {  // the whole text selected, then deleted
-    if (text.empty()) return;
-    text.clear();
-  } else if (typed != '\0') {
-    text += typed;
-  } else {
-    return;
-  }
+// The text of CaseNumberBox after an edit, as the box makes it; its change handler runs on it.
+void editCaseNumberBox(Viewer& viewer, fuzz::QuietControls& controls, const std::string& text) {
+  if (text == controls.text(Control::CaseNumberBox)) return;  // no change, no handler
   controls.setText(Control::CaseNumberBox, text);
   viewer.caseNumberEdited();  // the viewer's own changes of the text run it again themselves
+}
+
+// A key of the table goes to the window first; keypad plus and minus then reach the box too.
+void press(Viewer& viewer, fuzz::QuietControls& controls, Key key) {
+  viewer.keyPressed(key);
+  if (controls.ended || !keyReachesFocusedControl(key)) return;
+  const char typed = key == Key::KeypadPlus ? '+' : '-';
+  editCaseNumberBox(viewer, controls, controls.text(Control::CaseNumberBox) + typed);
 }
 
 }  // namespace
@@ -112,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto controls = std::make_unique<fuzz::QuietControls>();
   const auto viewer = std::make_unique<Viewer>(*controls, CaseFileSearch{folder, {}, {}});
   viewer->start();
-  viewer->keyPressed(key::kEnter);
+  viewer->keyPressed(Key::Enter);
 
   for (std::size_t n = 0; n < size && n < kMostKeystrokes && !controls->ended; ++n) {
     const std::uint8_t byte = data[n];
@@ -123,16 +92,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       viewer->caseNumberEdited();
       n += 1 + length;
     } else if (byte >= 0x80) {
-      const int code = kTableKeys[(byte - 0x80u) % kTableKeys.size()];
-      const char typed = code == key::kKeypadPlus ? '+' : code == key::kKeypadMinus ? '-' : '\0';
-      press(*viewer, *controls, code, typed);
-    } else if (byte == kBackspaceKey || byte == key::kEnter || byte == key::kEscape) {
-      press(*viewer, *controls, byte, '\0');
-    } else if (byte == 0x7f) {
-      press(*viewer, *controls, kDeleteKey, '\0');
-    } else {
-      const char typed = static_cast<char>(byte);
-      press(*viewer, *controls, virtualKeyOf(typed), typed);
+      press(*viewer, *controls, kTableKeys[(byte - 0x80u) % kTableKeys.size()]);
+    } else if (byte == kEnterByte) {
+      press(*viewer, *controls, Key::Enter);
+    } else if (byte == kEscapeByte) {
+      press(*viewer, *controls, Key::Escape);
+    } else if (byte == kBackspaceByte) {
+      std::string text = controls->text(Control::CaseNumberBox);
+      if (!text.empty()) text.pop_back();
+      editCaseNumberBox(*viewer, *controls, text);
+    } else if (byte == kDeleteByte) {  // the whole text selected, then deleted
+      editCaseNumberBox(*viewer, *controls, "");
+    } else if (byte != 0) {  // a zero byte types nothing
+      // Any other key is outside the command table: its character goes straight into the box.
+      const std::string text = controls->text(Control::CaseNumberBox);
+      editCaseNumberBox(*viewer, *controls, text + static_cast<char>(byte));
     }
   }
   return 0;

@@ -74,8 +74,8 @@ TEST(CaseImagePixels, TheCornerOfTheViewTextsAndPlanCombinedByAndInsideTheBorder
   for (int step = 0; step < 2; ++step)
     ASSERT_TRUE(window.clickAnswering(Control::ZoomInButton).empty());
   ASSERT_EQ(window.text(Control::ZoomBox), "1.5");
-  const RasterSurface view = window.viewer().picture(1);
-  const RasterSurface plan = window.viewer().picture(4);
+  const RasterSurface view = window.viewer().picture(Control::FigureView);
+  const RasterSurface plan = window.viewer().picture(Control::PlanSurface);
   ASSERT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
 
   const QImage image = readImage(window.work() / kBothNames[1]);
@@ -144,7 +144,7 @@ TEST(CaseImagePixels, PlanMarksAtTheirPlacesInTheLowerRightCorner) {
 TEST(CaseImagePixels, LabelsShowOnTheViewUntilTheNextRedraw) {
   TestWindow window(case123());
   window.startAndDraw();
-  const RasterSurface before = window.viewer().picture(1);
+  const RasterSurface before = window.viewer().picture(Control::FigureView);
   ASSERT_TRUE(window.clickAnswering(Control::ExportCaseButton).empty());
   const QImage shown = window.control(Control::FigureView)->grab().toImage();
   const RasterSurface caseLabel = caption(" CASO:   123   ");
@@ -161,7 +161,7 @@ TEST(CaseImagePixels, LabelsShowOnTheViewUntilTheNextRedraw) {
   EXPECT_GT(stamped, 100);
   EXPECT_EQ(window.text(Control::CaptionBox), "  240");
   ASSERT_TRUE(window.pressAnswering(Qt::Key_Return).empty());
-  EXPECT_EQ(window.viewer().picture(1), before);
+  EXPECT_EQ(window.viewer().picture(Control::FigureView), before);
 }
 
 TEST(CaseImageFiles, AnUnwritableWorkingFolderIsNamedWithTheReasonOnce) {

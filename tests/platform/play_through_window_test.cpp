@@ -25,7 +25,7 @@ class PlayThroughWindow : public testing::Test {
 };
 
 TEST_F(PlayThroughWindow, FigureViewShowsTheViewersSurfacePixelForPixel) {
-  const RasterSurface& surface = window.viewer().picture(1);
+  const RasterSurface& surface = window.viewer().picture(Control::FigureView);
   const QImage image = shown();
   ASSERT_EQ(image.size(), QSize(640, 480));
   int differences = 0;
@@ -75,8 +75,11 @@ TEST_F(PlayThroughWindow, TheHelpOptionsMoveThroughTheirStates) {
   click(Control::OnePieceHelpOption);
   click(Control::PieceLeftScrew);
   EXPECT_TRUE(window.form().isChecked(Control::PieceLeftScrew));
-  for (int n = 1; n <= 9; ++n)
-    EXPECT_EQ(window.control(Option(n))->isEnabled(), n == 6) << n;
+  for (Control option : {Control::PieceV, Control::PieceL, Control::PieceT, Control::PieceZ,
+                         Control::PieceRightScrew, Control::PieceLeftScrew, Control::PieceTripod,
+                         Control::NoHelpOption, Control::OnePieceHelpOption})
+    EXPECT_EQ(window.control(option)->isEnabled(), option == Control::PieceLeftScrew)
+        << window.control(option)->objectName().toStdString();
   // Case 123.1 has 12 solutions: piece 6 is drawn yellow; the choice cannot be undone.
   const QImage image = shown();
   bool yellow = false;

@@ -227,9 +227,15 @@ TEST(WindowLayout, StartSizeColoursAndStatesOfTheControls) {
   EXPECT_EQ(window.control(Control::SizeHeading)->palette().color(QPalette::WindowText), Qt::black);
   EXPECT_EQ(window.control(Control::FigureView)->grab().toImage().pixelColor(320, 240), Qt::white);
 
-  for (int n = 1; n <= 9; ++n) {
-    EXPECT_EQ(window.form().isChecked(Option(n)), n == 8) << n;
-    EXPECT_EQ(window.control(Option(n))->isEnabled(), n >= 8) << n;
+  for (Control option : {Control::PieceV, Control::PieceL, Control::PieceT, Control::PieceZ,
+                         Control::PieceRightScrew, Control::PieceLeftScrew, Control::PieceTripod,
+                         Control::NoHelpOption, Control::OnePieceHelpOption}) {
+    const bool helpOption =
+        option == Control::NoHelpOption || option == Control::OnePieceHelpOption;
+    EXPECT_EQ(window.form().isChecked(option), option == Control::NoHelpOption)
+        << window.control(option)->objectName().toStdString();
+    EXPECT_EQ(window.control(option)->isEnabled(), helpOption)
+        << window.control(option)->objectName().toStdString();
   }
   EXPECT_FALSE(window.control(Control::PiecePanel)->isEnabled());
   EXPECT_TRUE(window.control(Control::HelpBox)->isHidden());

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "support/viewer_run.h"
-#include "viewer/key_codes.h"
+#include "viewer/keys.h"
 
 namespace vexolite {
 namespace {
@@ -61,9 +61,9 @@ TEST(MissingOrEmptyCaseFile, IsNamedAtStartAndEnterLoadsNothing) {
     EXPECT_EQ(run.controls.messages[1].icon, MessageIcon::Exclamation);  // the start message
     EXPECT_EQ(run.viewer.state().catalogue.recordCount, 0);
 
-    run.viewer.keyPressed(key::kEnter);
-    run.viewer.clickButton(1);
-    run.viewer.keyPressed(key::kF1);
+    run.viewer.keyPressed(Key::Enter);
+    run.viewer.run(Command::Draw);
+    run.viewer.keyPressed(Key::F1);
     EXPECT_EQ(run.controls.messages.size(), 6u);  // the problem again, each time
     EXPECT_EQ(run.controls.messages[2].text, problem);
     EXPECT_EQ(run.controls.text(Control::CaseLabel), "");
@@ -80,7 +80,7 @@ TEST(PartialRecord, IsReportedOnceAndTheWholeRecordsLoad) {
   EXPECT_TRUE(contains(run.controls.messages[0].text, "no es multiplo de 154"));
   EXPECT_TRUE(contains(run.controls.messages[0].text, "se ignoran los 50 bytes"));
   EXPECT_EQ(run.viewer.state().catalogue.recordCount, 2);
-  run.viewer.keyPressed(key::kEnter);
+  run.viewer.keyPressed(Key::Enter);
   EXPECT_EQ(run.controls.messages.size(), 2u);
   EXPECT_EQ(run.controls.text(Control::CaseLabel), " CASO:   002   ");
   int cubes = 0;
@@ -135,7 +135,7 @@ TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
 TEST(CaseFileChangingUnderTheViewer, ARecordNoLongerThereIsNamed) {
   ViewerRun run({recordBytes(10, "19", 1), recordBytes(20, "29", 2), recordBytes(30, "39", 3)});
   test::writeFile(run.file(), recordBytes(10, "19", 1));  // shrinks to one record
-  run.viewer.keyPressed(key::kEnter);
+  run.viewer.keyPressed(Key::Enter);
   ASSERT_EQ(run.controls.messages.size(), 2u);
   EXPECT_TRUE(contains(run.controls.messages[1].text, "No se puede leer el registro 3"));
   EXPECT_TRUE(contains(run.controls.messages[1].text, "termina antes"));
@@ -153,14 +153,17 @@ constexpr Rgb kGrey{128, 128, 128};
 TEST(LoadAndShow, EnterShowsTheLastRecordComplete) {
   ViewerRun run({recordBytes(10, "1", 1), recordBytes(20, kCube, 4)});
   EXPECT_EQ(run.redraws(), 0);
-  run.viewer.keyPressed(key::kEnter);
+  run.viewer.keyPressed(Key::Enter);
 
   EXPECT_EQ(run.controls.text(Control::CaseLabel), " CASO:   002   ");
   EXPECT_EQ(run.controls.text(Control::SizeX), "X: 3");
   EXPECT_EQ(run.controls.text(Control::SizeY), "Y: 3");
   EXPECT_EQ(run.controls.text(Control::SizeZ), "Z: 3");
-  for (int n = 1; n <= 9; ++n)
-    EXPECT_TRUE(run.controls.isChecked(Check(n))) << n;
+  for (Control mirror :
+       {Control::MirrorX, Control::MirrorY, Control::MirrorZ, Control::MirrorXYSlash,
+        Control::MirrorXYBackslash, Control::MirrorXZSlash, Control::MirrorXZBackslash,
+        Control::MirrorYZSlash, Control::MirrorYZBackslash})
+    EXPECT_TRUE(run.controls.isChecked(mirror)) << static_cast<int>(mirror);
   EXPECT_EQ(run.controls.focus, Control::CaseNumberBox);
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "0.5");
 
@@ -193,23 +196,23 @@ TEST(LoadAndShow, EnterShowsTheLastRecordComplete) {
 // ninth is refused with a beep (and still redraws); stepping down stops at 0.5 with a beep.
 TEST(LoadAndShow, ZoomStepsAndTheirRefusals) {
   ViewerRun run({recordBytes(10, kCube, 4)});
-  run.viewer.keyPressed(key::kEnter);
+  run.viewer.keyPressed(Key::Enter);
   for (int n = 1; n <= 8; ++n)
-    run.viewer.keyPressed(key::kKeypadPlus);
+    run.viewer.keyPressed(Key::KeypadPlus);
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "4.5");
   EXPECT_EQ(run.controls.beeps, 0);
   EXPECT_EQ(run.viewer.measureAtCurrentZoom().DrawingHeight, 457);
-  run.viewer.clickButton(12);
+  run.viewer.run(Command::ZoomIn);
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "4.5");
   EXPECT_EQ(run.viewer.state().view.zoom, 4.5);
   EXPECT_EQ(run.controls.beeps, 1);
   EXPECT_EQ(run.redraws(), 10);
 
   for (int n = 1; n <= 8; ++n)
-    run.viewer.clickButton(11);
+    run.viewer.run(Command::ZoomOut);
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "0.5");
   EXPECT_EQ(run.controls.beeps, 1);
-  run.viewer.keyPressed(key::kKeypadMinus);
+  run.viewer.keyPressed(Key::KeypadMinus);
   EXPECT_EQ(run.viewer.state().view.zoom, 0.5);
   EXPECT_EQ(run.controls.beeps, 2);
   EXPECT_EQ(run.controls.focus, Control::CaseNumberBox);
@@ -220,12 +223,12 @@ TEST(LoadAndShow, LoadingShrinksTheZoomUntilTheFigureFits) {
   const std::string tower = test::figureDigits(
       {"1", "1", "1", "2", "2", "2", "2", "3", "3", "3", "3", "4", "4", "4", "4"});
   ViewerRun run({recordBytes(10, tower, 1), recordBytes(20, kCube, 4)});
-  run.viewer.keyPressed(key::kEnter);
+  run.viewer.keyPressed(Key::Enter);
   for (int n = 1; n <= 8; ++n)
-    run.viewer.keyPressed(key::kKeypadPlus);
+    run.viewer.keyPressed(Key::KeypadPlus);
   ASSERT_EQ(run.viewer.state().view.zoom, 4.5);
   run.viewer.state().catalogue.currentRecord = 1;
-  run.viewer.keyPressed(key::kEnter);
+  run.viewer.keyPressed(Key::Enter);
   // 15 layers: height 15 h + 16z + 1; at zoom 1.5 that is 430, at 2 it is 573.
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "1.5");
   EXPECT_EQ(run.viewer.measureAtCurrentZoom().DrawingHeight, 430);
@@ -234,7 +237,7 @@ TEST(LoadAndShow, LoadingShrinksTheZoomUntilTheFigureFits) {
 
 TEST(LoadAndShow, ACubeWithoutStateEndsTheProgramNamingItsCell) {
   ViewerRun run({recordBytes(10, kCube, 4)});
-  run.viewer.keyPressed(key::kEnter);
+  run.viewer.keyPressed(Key::Enter);
   const int shown = run.redraws();
   const std::int16_t cube = run.viewer.state().figure.cells(2, 3, 1);
   run.viewer.state().figure.cubes[static_cast<std::size_t>(cube)][kStateColumn] = 0;
@@ -245,7 +248,7 @@ TEST(LoadAndShow, ACubeWithoutStateEndsTheProgramNamingItsCell) {
   EXPECT_NE(said.find("(2, 3, 1)"), std::string::npos) << said;
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
   EXPECT_EQ(run.redraws(), shown);
-  run.viewer.keyPressed(key::kEnter);  // nothing runs once the program is ending
+  run.viewer.keyPressed(Key::Enter);  // nothing runs once the program is ending
   EXPECT_EQ(run.redraws(), shown);
 }
 

@@ -1,8 +1,10 @@
 // Moving through a case file: by solution order, by case number, and by a typed number.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include "support/viewer_run.h"
-#include "viewer/key_codes.h"
+
+#include "viewer/keys.h"
 
 namespace vexolite {
 namespace {
@@ -13,7 +15,7 @@ using test::recordBytes;
 // digit, gaps (2 .. 5, 8 .. 11, 13 .. 703 are missing), the last case, 705, and case 7, whose
 // number is the record count.
 struct Navigation : testing::Test {
-  Navigation() { run.viewer.keyPressed(key::kEnter); }
+  Navigation() { run.viewer.keyPressed(Key::Enter); }
   double record() const { return run.viewer.state().catalogue.currentRecord; }
   std::string shownCase() const { return run.controls.text(Control::CaseNumberLabel); }
   // Types each character at the end of CaseNumberBox, as the window does, and runs the change
@@ -32,10 +34,8 @@ struct Navigation : testing::Test {
   }
   void show(double recordNumber) {
     run.viewer.state().catalogue.currentRecord = recordNumber;
-    run.viewer.keyPressed(key::kEnter);
+    run.viewer.keyPressed(Key::Enter);
   }
-  void press(int code) { run.viewer.keyPressed(code); }
-  void click(int button) { run.viewer.clickButton(button); }
 
   test::ViewerRun run{{
       recordBytes(70, "19", 1),     // record 1: case 7
@@ -48,39 +48,42 @@ struct Navigation : testing::Test {
   }};
 };
 
-// Steps by solution order ("Ant x Sol" 9, "Sig x Sol" 10) wrap at both ends; steps by number
-// ("Ant x Num" 7, "Sig x Num" 8) wrap between 705 and 1, use the whole number and show the last
-// record for a missing one.
+// Steps by solution order (Page Up, Page Down, "Ant x Sol", "Sig x Sol") wrap at both ends; steps
+// by number (Home, End, "Ant x Num", "Sig x Num") wrap between 705 and 1, use the whole number and
+// show the last record for a missing one.
 TEST_F(Navigation, StepsWrapAtBothEnds) {
   const struct {
     double from;
-    int keyCode, button;  // one of the two, the other 0
+    Key key;                         // Key::Other for a button
+    std::optional<Command> command;  // the button's command, none for a key
     double record;
     const char* shown;
   } steps[] = {
-      {7, key::kPageDown, 0, 1, "007   "},
-      {1, key::kPageUp, 0, 7, "006   "},
-      {7, 0, 9, 6, "704   "},
-      {6, 0, 10, 7, "006   "},
-      {7, 0, 10, 1, "007   "},
-      {2, key::kPageUp, 0, 1, "007   "},
-      {6, key::kEnd, 0, 5, "705   "},   // 704 to 705
-      {5, 0, 8, 2, "001   "},           // 705 wraps to 1
-      {2, key::kHome, 0, 5, "705   "},  // and 1 back to 705
-      {3, key::kEnd, 0, 7, "006   "},   // 12.3: the next number, 13, is missing
-      {3, 0, 7, 7, "006   "},           // 11 is missing too; 12 is reached by typing
-      {1, key::kHome, 0, 7, "006   "},  // 7: the previous case, 6, is in the last record
-      {1, key::kEnd, 0, 7, "006   "},   // and the next one, 8, is missing
+      {7, Key::PageDown, {}, 1, "007   "},
+      {1, Key::PageUp, {}, 7, "006   "},
+      {7, Key::Other, Command::PreviousBySolutions, 6, "704   "},
+      {6, Key::Other, Command::NextBySolutions, 7, "006   "},
+      {7, Key::Other, Command::NextBySolutions, 1, "007   "},
+      {2, Key::PageUp, {}, 1, "007   "},
+      {6, Key::End, {}, 5, "705   "},                       // 704 to 705
+      {5, Key::Other, Command::NextByNumber, 2, "001   "},  // 705 wraps to 1
+      {2, Key::Home, {}, 5, "705   "},                      // and 1 back to 705
+      {3, Key::End, {}, 7, "006   "},                       // 12.3: the next number, 13, is missing
+      // 11 is missing too; 12 is reached by typing
+      {3, Key::Other, Command::PreviousByNumber, 7, "006   "},
+      {1, Key::Home, {}, 7, "006   "},  // 7: the previous case, 6, is in the last record
+      {1, Key::End, {}, 7, "006   "},   // and the next one, 8, is missing
   };
   ASSERT_EQ(record(), 7);
   for (const auto& s : steps) {
     SCOPED_TRACE(testing::Message()
-                 << "from record " << s.from << " by " << s.keyCode << "/" << s.button);
+                 << "from record " << s.from << " by key " << static_cast<int>(s.key)
+                 << " or command " << (s.command ? static_cast<int>(*s.command) : -1));
     show(s.from);
-    if (s.button != 0)
-      click(s.button);
+    if (s.command)
+      run.viewer.run(*s.command);
     else
-      press(s.keyCode);
+      run.viewer.keyPressed(s.key);
     EXPECT_EQ(record(), s.record);
     EXPECT_EQ(shownCase(), s.shown);
   }

@@ -1,42 +1,40 @@
-// Qt's keys to the standard virtual-key codes of the viewer's key table.
+// Qt's keys to the keys of the viewer's command table.
 #include "platform/qt/key_translation.h"
-
-#include "viewer/key_codes.h"
 
 namespace vexolite::qt {
 
-int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
+Key translateKey(int qtKey, Qt::KeyboardModifiers modifiers) {
   const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
   switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:  // the keypad's Enter
-      return key::kEnter;
+      return Key::Enter;
     case Qt::Key_Escape:
-      return key::kEscape;
+      return Key::Escape;
     case Qt::Key_PageUp:
-      return key::kPageUp;
+      return Key::PageUp;
     case Qt::Key_PageDown:
-      return key::kPageDown;
+      return Key::PageDown;
     case Qt::Key_End:
-      return key::kEnd;
+      return Key::End;
     case Qt::Key_Home:
-      return key::kHome;
+      return Key::Home;
     case Qt::Key_Left:
-      return key::kLeft;
+      return Key::Left;
     case Qt::Key_Up:
-      return key::kUp;
+      return Key::Up;
     case Qt::Key_Right:
-      return key::kRight;
+      return Key::Right;
     case Qt::Key_Down:
-      return key::kDown;
+      return Key::Down;
     case Qt::Key_Plus:
-      return keypad ? key::kKeypadPlus : 0;
+      return keypad ? Key::KeypadPlus : Key::Other;
     case Qt::Key_Minus:
-      return keypad ? key::kKeypadMinus : 0;
+      return keypad ? Key::KeypadMinus : Key::Other;
     case Qt::Key_F1:
-      return key::kF1;
+      return Key::F1;
     default:
-      return 0;
+      return Key::Other;
   }
 }
 

@@ -1,12 +1,16 @@
-// Qt's keys to the standard virtual-key codes of the viewer's key table.
+// Qt's keys to the keys of the viewer's command table.
 #pragma once
 
 #include <Qt>
 
+#include "viewer/keys.h"
+
 namespace vexolite::qt {
 
-// The virtual-key code of a key press, or 0 for a key outside the table. Keypad plus and
+// The viewer's key for a key press, or Key::Other for a key outside the table. Keypad plus and
 // minus count only with the keypad modifier, so the main keyboard's plus and minus never zoom.
-int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
+// Other modifiers play no part: keypad keys with NumLock off arrive as Page Down, Up and so on
+// with the keypad modifier, and count as those keys.
+Key translateKey(int qtKey, Qt::KeyboardModifiers modifiers);
 
 }  // namespace vexolite::qt

@@ -60,7 +60,7 @@ MainWindow::MainWindow(CaseFileSearch search, EndProgram endProgram)
   buildControls();
   connectEvents();
   chainTabOrder();
-  keyFilter_ = new WindowKeyFilter(this, [this](int keyCode) { viewer_.keyPressed(keyCode); });
+  keyFilter_ = new WindowKeyFilter(this, [this](Key key) { viewer_.keyPressed(key); });
   qApp->installEventFilter(keyFilter_);
 }
 
@@ -83,13 +83,22 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::connectEvents() {
-  for (int n = 1; n <= 15; ++n) {
-    auto* button = qobject_cast<QAbstractButton*>(widget(Command(n)));
-    connect(button, &QAbstractButton::clicked, this, [this, n] { viewer_.clickButton(n); });
+  for (const CommandBinding& binding : kCommandTable) {
+    if (!binding.button) continue;
+    auto* button = qobject_cast<QAbstractButton*>(widget(*binding.button));
+    const Command command = binding.command;
+    connect(button, &QAbstractButton::clicked, this, [this, command] { viewer_.run(command); });
   }
-  for (int n = 1; n <= 9; ++n) {
-    auto* option = qobject_cast<QAbstractButton*>(widget(Option(n)));
-    connect(option, &QAbstractButton::clicked, this, [this, n] { viewer_.chooseOption(n); });
+  for (bool withPiece : {false, true}) {
+    auto* option = qobject_cast<QAbstractButton*>(
+        widget(withPiece ? Control::OnePieceHelpOption : Control::NoHelpOption));
+    connect(option, &QAbstractButton::clicked, this,
+            [this, withPiece] { viewer_.chooseHelp(withPiece); });
+  }
+  for (int piece = 1; piece <= kPieceCount; ++piece) {
+    auto* option =
+        qobject_cast<QAbstractButton*>(widget(kPieceOptions[static_cast<std::size_t>(piece - 1)]));
+    connect(option, &QAbstractButton::clicked, this, [this, piece] { viewer_.choosePiece(piece); });
   }
   auto* caseNumberBox = qobject_cast<QLineEdit*>(widget(Control::CaseNumberBox));
   connect(caseNumberBox, &QLineEdit::textChanged, this, [this] { viewer_.caseNumberEdited(); });

@@ -6,11 +6,11 @@
 #include <QWidget>
 
 #include "platform/qt/key_translation.h"
-#include "viewer/viewer.h"
+#include "viewer/commands.h"
 
 namespace vexolite::qt {
 
-WindowKeyFilter::WindowKeyFilter(QWidget* window, std::function<void(int)> onKey)
+WindowKeyFilter::WindowKeyFilter(QWidget* window, std::function<void(Key)> onKey)
     : QObject(window), window_(window), onKey_(std::move(onKey)) {}
 
 bool WindowKeyFilter::eventFilter(QObject* receiver, QEvent* event) {
@@ -23,10 +23,10 @@ bool WindowKeyFilter::eventFilter(QObject* receiver, QEvent* event) {
   if (widget != firstReceiver) return false;
 
   const auto* press = static_cast<QKeyEvent*>(event);
-  const int code = virtualKeyCode(press->key(), press->modifiers());
-  if (code <= 0) return false;
-  onKey_(code);
-  return !keyReachesFocusedControl(code);
+  const Key key = translateKey(press->key(), press->modifiers());
+  if (key == Key::Other) return false;
+  onKey_(key);
+  return !keyReachesFocusedControl(key);
 }
 
 }  // namespace vexolite::qt
