@@ -6,7 +6,7 @@
 
 #include "case_library/case_decoding.h"
 #include "viewer/key_codes.h"
-#include "viewer/window_layout.h"
+#include "viewer/surface_sizes.h"
 
 namespace vexolite {
 
@@ -38,8 +38,8 @@ bool keyReachesFocusedControl(int keyCode) {
 namespace {
 
 RasterSurface surfaceOf(Control picture) {
-  const ControlLayout& layout = layoutOf(picture);
-  return RasterSurface(pixelsFromTwips(layout.width), pixelsFromTwips(layout.height));
+  const SurfaceSize size = surfaceSizeOf(picture);
+  return RasterSurface(size.width, size.height);
 }
 
 // Why a record is not a case, as the viewer's message says it (Spanish, without accents).

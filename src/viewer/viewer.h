@@ -9,7 +9,7 @@
 #include "case_library/case_file.h"
 #include "drawing/piece_palette.h"
 #include "geometry/quarter_turns.h"
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 #include "viewer/controls.h"
 #include "viewer/viewer_state.h"
 

@@ -7,8 +7,8 @@
 
 #include "case_library/case_decoding.h"
 #include "case_library/figure.h"
+#include "drawing/drawing_size.h"
 #include "drawing/figure_drawing.h"
-#include "viewer/drawing_size.h"
 
 namespace vexolite {
 
