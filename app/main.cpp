@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "case_library/case_file.h"
-#include "platform/qt/main_window.h"
+#include "qt/main_window.h"
 
 namespace {
 

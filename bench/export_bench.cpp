@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/main_window.h"
+#include "qt/main_window.h"
 
 namespace vexolite {
 namespace {

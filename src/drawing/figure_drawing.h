@@ -8,7 +8,7 @@
 
 #include "case_library/figure.h"
 #include "drawing/piece_palette.h"
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite {
 

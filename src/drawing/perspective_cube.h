@@ -3,7 +3,7 @@
 
 #include "drawing/figure_drawing.h"
 #include "drawing/piece_palette.h"
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite {
 

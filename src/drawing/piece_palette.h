@@ -1,7 +1,7 @@
 // The colours of the seven pieces and the rule that decides when a piece is drawn in colour.
 #pragma once
 
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite {
 

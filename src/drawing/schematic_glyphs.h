@@ -2,7 +2,7 @@
 #pragma once
 
 #include "drawing/piece_palette.h"
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite {
 

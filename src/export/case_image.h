@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite {
 

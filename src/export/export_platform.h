@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite {
 

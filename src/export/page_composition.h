@@ -5,7 +5,7 @@
 #include <string>
 
 #include "export/case_image.h"
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite {
 

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "case_library/case_decoding.h"
-#include "viewer/window_layout.h"
+#include "viewer/surface_sizes.h"
 
 namespace vexolite {
 
@@ -23,8 +23,8 @@ namespace {
 constexpr std::uint64_t kMostRecords = std::numeric_limits<int>::max();
 
 RasterSurface surfaceOf(Control picture) {
-  const ControlLayout& layout = layoutOf(picture);
-  return RasterSurface(pixelsFromTwips(layout.width), pixelsFromTwips(layout.height));
+  const SurfaceSize size = surfaceSizeOf(picture);
+  return RasterSurface(size.width, size.height);
 }
 
 // Why a record is not a case, as the viewer's message says it (Spanish, without accents).

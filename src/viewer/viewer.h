@@ -7,12 +7,12 @@
 #include <string>
 
 #include "case_library/case_file.h"
+#include "drawing/drawing_size.h"
 #include "drawing/piece_palette.h"
 #include "geometry/quarter_turns.h"
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 #include "viewer/commands.h"
 #include "viewer/controls.h"
-#include "viewer/drawing_size.h"
 #include "viewer/keys.h"
 #include "viewer/viewer_state.h"
 

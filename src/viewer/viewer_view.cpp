@@ -1,9 +1,8 @@
 // The load-and-show pipeline: symmetry, the zoom and its fit, the schematic rows, the drawing.
 #include <iostream>
 
+#include "drawing/schematic_rows.h"
 #include "geometry/symmetry.h"
-#include "viewer/drawing_size.h"
-#include "viewer/schematic_rows.h"
 #include "viewer/viewer.h"
 
 namespace vexolite {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "drawing/perspective_cube.h"
-#include "pixel_picture.h"
+#include "support/pixel_picture.h"
 
 namespace vexolite {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "drawing/schematic_glyphs.h"
-#include "pixel_picture.h"
+#include "support/pixel_picture.h"
 
 namespace vexolite {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/main_window.h"
-#include "viewer/window_layout.h"
+#include "qt/main_window.h"
+#include "qt/window_layout.h"
 
 namespace vexolite::test {
 namespace {

@@ -15,7 +15,7 @@
 #include "fig_text.h"
 #include "figure_generator.h"
 #include "piece_shapes.h"
-#include "platform/qt/qt_export_platform.h"
+#include "qt/qt_export_platform.h"
 #include "support/case_file_writer.h"
 
 namespace {

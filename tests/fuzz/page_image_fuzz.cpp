@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "fuzz_entry.h"
-#include "platform/qt/qt_export_platform.h"
+#include "qt/qt_export_platform.h"
 #include "quiet_controls.h"
 #include "support/case_file_writer.h"
 #include "viewer/viewer.h"

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace vexolite::test {
 

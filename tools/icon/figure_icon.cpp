@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "case_library/case_file.h"
+#include "drawing/drawing_size.h"
 #include "drawing/figure_drawing.h"
 #include "record_fault_text.h"
-#include "viewer/drawing_size.h"
 
 namespace vexolite::icon {
 namespace {
