@@ -11,15 +11,11 @@ inline constexpr double kSmallestZoom = 0.5;
 inline constexpr double kFitWidth = 639;
 inline constexpr double kFitHeight = 479;
 
-// Everything fitDrawing leaves behind, in pixels (whole numbers held as doubles). The anchor and
-// edges are those of the last occupied cell, as the scan leaves them.
+// The figure's drawing at a zoom, in whole pixels: its size once placed, and the offsets that
+// place it with its leftmost and topmost pixels at (1, 1).
 struct DrawingSize {
-  double RawStepX = 0, RawStepY = 0, RawCellHeight = 0;
-  double AnchorX = 0, AnchorY = 0;
-  double LeftEdgeX = 0, RightEdgeX = 0, TopEdgeY = 0, BottomEdgeY = 0;
-  double MinAnchorX = 0, MinTopY = 0;
-  double DrawingWidth = 0, DrawingHeight = 0;
-  double OriginX = 0, OriginY = 0;
+  double width = 0, height = 0;
+  double originX = 0, originY = 0;
 };
 
 // Measures the drawing of cells 1..cubeSide at zoom: a cell (i, j, k) has its anchor at
@@ -29,7 +25,7 @@ DrawingSize measureDrawing(const CellGrid& cells, int cubeSide, double zoom);
 
 // The drawing fits FigureView (639 and 479, not 640 and 480).
 inline bool fitsPicture(const DrawingSize& size) {
-  return size.DrawingWidth <= kFitWidth && size.DrawingHeight <= kFitHeight;
+  return size.width <= kFitWidth && size.height <= kFitHeight;
 }
 
 }  // namespace vexolite

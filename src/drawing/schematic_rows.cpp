@@ -7,31 +7,24 @@
 
 namespace vexolite {
 
-SchematicLayout buildSchematicRows(const CellGrid& cells, int cubeSide) {
-  SchematicLayout layout;
+SchematicPlan buildSchematicRows(const CellGrid& cells, int cubeSide) {
+  SchematicPlan plan;
   const std::optional<OccupiedBox> box = occupiedBox(cells, cubeSide);
-  if (!box) {
-    layout.FirstColumn = static_cast<std::int16_t>(cubeSide + 1);  // the column scan ran out
-    return layout;                                                 // no cube: no rows
-  }
-  const int minI = box->minI, maxI = box->maxI, minJ = box->minJ, maxJ = box->maxJ;
-  const int minK = box->minK, maxK = box->maxK;
-  layout.FirstColumn = static_cast<std::int16_t>(minK);
-  layout.CutLineLength = static_cast<std::int16_t>(cubeSide - minK + 1);
-  layout.BoxColumns = static_cast<std::int16_t>(maxK - minK + 1);
-  const int rowCount = maxJ - minJ + 1;
-  layout.plan.rowCount = static_cast<std::int16_t>(rowCount);
+  if (!box) return plan;
+  const int rowCount = box->maxJ - box->minJ + 1;
+  const int columns = box->maxK - box->minK + 1;
+  plan.rowCount = static_cast<std::int16_t>(rowCount);
   for (int r = 1; r <= rowCount; ++r) {
-    std::string& row = layout.plan.rows[static_cast<std::size_t>(r)];
-    row.reserve(static_cast<std::size_t>((maxI - minI + 1) * (layout.BoxColumns + 1)));
-    const int j = minJ + r - 1;
-    for (int i = minI; i <= maxI; ++i) {
-      for (int k = minK; k <= maxK; ++k)
+    std::string& row = plan.rows[static_cast<std::size_t>(r)];
+    row.reserve(static_cast<std::size_t>((box->maxI - box->minI + 1) * (columns + 1)));
+    const int j = box->minJ + r - 1;
+    for (int i = box->minI; i <= box->maxI; ++i) {
+      for (int k = box->minK; k <= box->maxK; ++k)
         row.push_back(static_cast<char>(cells(i, j, k)));
       row.push_back(static_cast<char>(kLayerGapCode));
     }
   }
-  return layout;
+  return plan;
 }
 
 }  // namespace vexolite

@@ -17,9 +17,9 @@ void Viewer::redraw() {
     controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
     size = measureAtCurrentZoom();
   }
-  state_.view.originX = size.OriginX;
-  state_.view.originY = size.OriginY;
-  state_.view.plan = buildSchematicRows(state_.figure.cells, state_.figure.cubeSide).plan;
+  state_.view.originX = size.originX;
+  state_.view.originY = size.originY;
+  state_.view.plan = buildSchematicRows(state_.figure.cells, state_.figure.cubeSide);
   paintFigure();
   controls_.setFocus(Control::CaseNumberBox);
 }

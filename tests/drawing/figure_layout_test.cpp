@@ -53,10 +53,10 @@ TEST(DrawingSize, WorkedFigures) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const DrawingSize size = measureDrawing(c.cells, c.side, c.zoom);
-    expectValue(size.OriginX, c.originX, "OriginX");
-    expectValue(size.OriginY, c.originY, "OriginY");
-    expectValue(size.DrawingWidth, c.width, "DrawingWidth");
-    expectValue(size.DrawingHeight, c.height, "DrawingHeight");
+    expectValue(size.originX, c.originX, "originX");
+    expectValue(size.originY, c.originY, "originY");
+    expectValue(size.width, c.width, "width");
+    expectValue(size.height, c.height, "height");
     expectValue(fitsPicture(size), c.fits, "fitsPicture");
   }
 }
@@ -83,36 +83,29 @@ TEST(SchematicRows, WorkedFigures) {
   const struct {
     const char* what;
     CellGrid cells;
-    int side, firstColumn;
+    int side;
     std::vector<std::string> rows;
   } cases[] = {
-      {"one row", oneRow, 8, 1, {codes({1, 2, 3, 0, 4, 5, 6, 179})}},
+      {"one row", oneRow, 8, {codes({1, 2, 3, 0, 4, 5, 6, 179})}},
       {"columns 3 to 5",
        columnsThreeToFive,
        8,
-       3,
        {codes({1, 0, 2, 179, 0, 0, 0, 179}), codes({0, 0, 0, 179, 0, 3, 0, 179})}},
       {"hollow",
        hollow,
        4,
-       1,
        {codes({5, 0, 179, 0, 0, 179, 0, 0, 179}), codes({0, 0, 179, 0, 0, 179, 0, 0, 179}),
         codes({0, 0, 179, 0, 0, 179, 0, 6, 179})}},
-      {"no cube", CellGrid{}, 8, 9, {}},
+      {"no cube", CellGrid{}, 8, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const SchematicLayout layout = buildSchematicRows(c.cells, c.side);
-    EXPECT_EQ(layout.FirstColumn, c.firstColumn);
-    ASSERT_EQ(layout.plan.rowCount, static_cast<int>(c.rows.size()));
+    const SchematicPlan plan = buildSchematicRows(c.cells, c.side);
+    ASSERT_EQ(plan.rowCount, static_cast<int>(c.rows.size()));
     for (std::size_t n = 0; n < c.rows.size(); ++n)
-      EXPECT_EQ(layout.plan.rows[n + 1], c.rows[n]) << n + 1;
-    EXPECT_EQ(layout.plan.rows[c.rows.size() + 1], "");
+      EXPECT_EQ(plan.rows[n + 1], c.rows[n]) << n + 1;
+    EXPECT_EQ(plan.rows[c.rows.size() + 1], "");
   }
-  EXPECT_EQ(buildSchematicRows(oneRow, 8).BoxColumns, 7);
-  const SchematicLayout three = buildSchematicRows(columnsThreeToFive, 8);
-  EXPECT_EQ(three.CutLineLength, 6);
-  EXPECT_EQ(three.BoxColumns, 3);
 }
 
 // Wherever the figure lies in the drawing cube, its rows are those of the same figure placed
@@ -129,11 +122,10 @@ TEST(SchematicRows, PlacementInTheDrawingCubeDoesNotMatter) {
       atOrigin(i, j, k) = cube;
       shifted(i + di, j + dj, k + dk) = cube;
     }
-    const SchematicLayout expected = buildSchematicRows(atOrigin, side);
-    const SchematicLayout actual = buildSchematicRows(shifted, side);
-    EXPECT_EQ(actual.plan.rows, expected.plan.rows);
-    EXPECT_EQ(actual.plan.rowCount, expected.plan.rowCount);
-    EXPECT_EQ(actual.FirstColumn, expected.FirstColumn + dk);
+    const SchematicPlan expected = buildSchematicRows(atOrigin, side);
+    const SchematicPlan actual = buildSchematicRows(shifted, side);
+    EXPECT_EQ(actual.rows, expected.rows);
+    EXPECT_EQ(actual.rowCount, expected.rowCount);
   }
 }
 

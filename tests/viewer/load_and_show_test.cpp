@@ -201,7 +201,7 @@ TEST(LoadAndShow, ZoomStepsAndTheirRefusals) {
     run.viewer.keyPressed(Key::KeypadPlus);
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "4.5");
   EXPECT_EQ(run.controls.beeps, 0);
-  EXPECT_EQ(run.viewer.measureAtCurrentZoom().DrawingHeight, 457);
+  EXPECT_EQ(run.viewer.measureAtCurrentZoom().height, 457);
   run.viewer.run(Command::ZoomIn);
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "4.5");
   EXPECT_EQ(run.viewer.state().view.zoom, 4.5);
@@ -231,7 +231,7 @@ TEST(LoadAndShow, LoadingShrinksTheZoomUntilTheFigureFits) {
   run.viewer.keyPressed(Key::Enter);
   // 15 layers: height 15 h + 16z + 1; at zoom 1.5 that is 430, at 2 it is 573.
   EXPECT_EQ(run.controls.text(Control::ZoomBox), "1.5");
-  EXPECT_EQ(run.viewer.measureAtCurrentZoom().DrawingHeight, 430);
+  EXPECT_EQ(run.viewer.measureAtCurrentZoom().height, 430);
   EXPECT_EQ(run.controls.text(Control::SizeZ), "Z:15");
 }
 

@@ -50,7 +50,7 @@ RasterSurface drawAt(const DecodedCase& shownCase, int eighths) {
   RasterSurface planSurface(143, 115);
   HelpChoice everyPiece;
   everyPiece.caseNumber = 705;
-  drawFigure(figureView, planSurface, figure, Projection{zoom, size.OriginX, size.OriginY},
+  drawFigure(figureView, planSurface, figure, Projection{zoom, size.originX, size.originY},
              SchematicPlan{}, everyPiece);
   return figureView;
 }
