@@ -21,18 +21,17 @@ CaseTexts caseTexts(const RawRecord& record) {
 
   f.recordSolutionValue = static_cast<std::int16_t>(readField(record, kSolutionOffset));
   f.solutionText = padLeft(std::to_string(f.recordSolutionValue), 5, ' ');
-  f.solutionCount = numericValue(f.solutionText);
+  f.solutionCount = f.recordSolutionValue;
 
   const std::string number = f.caseCode.substr(0, 3);
-  f.caseNumber = numericValue(number);
+  f.caseNumber = f.recordCaseValue / 10;
   const char decimal = f.caseCode[3];
   const std::string decimalPart = decimal > '0' ? std::string(".") + decimal : "  ";
   f.caseLabel = " CASO:   " + number + decimalPart + " ";
   f.caseText = number + decimalPart + " ";
   f.caseNumberText = f.caseLabel.substr(9, 5);
   f.solutionLabel = " SOLU: " + f.solutionText + " ";
-  const std::string solutionDigits =
-      padLeft(std::to_string(static_cast<long>(f.solutionCount)), 5, '0');
+  const std::string solutionDigits = padLeft(std::to_string(f.solutionCount), 5, '0');
   f.imageBaseName = solutionDigits + "-" + f.caseCode;
 
   const std::string marked = figureMarks(f.cellDigits);

@@ -19,12 +19,12 @@ struct CaseTexts {
   std::string cellDigits;                // the 300 figure digits
   std::string figureString;    // the digits with "8" as "|" and "9" as "/", cut after the last "/"
   std::string caseCode;        // '1231'; '123 ' for case 123
-  double caseNumber = 0;       // 123
+  int caseNumber = 0;          // 123
   std::string caseLabel;       // ' CASO:   123.1 ', caption of the case label
   std::string caseText;        // '123.1 ', caption of the case-number label
   std::string caseNumberText;  // '123.1'; '123  ' for case 123
   std::string solutionText;    // '   12', caption of the solution-count label
-  double solutionCount = 0;    // 12
+  int solutionCount = 0;       // 12
   std::string solutionLabel;   // ' SOLU:    12 ', caption of the solutions label
   std::string imageBaseName;   // '00012-1231'
 };

@@ -9,8 +9,8 @@ namespace vexolite {
 struct HelpChoice {
   bool helpWithPiece = false;  // OnePieceHelpOption selected
   int chosenPiece = 0;         // 1..7 for PieceV..PieceTripod selected, 0 for none
-  double solutionCount = 0;
-  double caseNumber = 0;  // whole-number part
+  int solutionCount = 0;
+  int caseNumber = 0;  // whole-number part
 };
 
 // True when piece (any int) is 1..7 and either help with that piece is on in a case of more

@@ -15,12 +15,9 @@ void placeInCell(const RasterSurface& picture, RasterSurface& page, PageCell cel
   page.andCopy(picture, 0, 0, kCaseImageWidth, kCaseImageHeight, cell.x, cell.y);
 }
 
-std::optional<std::string> pageFileName(double pageNumber) {
-  if (!(pageNumber >= 1 && pageNumber <= kLastPageNumber) || std::trunc(pageNumber) != pageNumber) {
-    return std::nullopt;
-  }
-  const int number = static_cast<int>(pageNumber);
-  std::string digits = std::to_string(number);
+std::optional<std::string> pageFileName(int pageNumber) {
+  if (pageNumber < 1 || pageNumber > kLastPageNumber) return std::nullopt;
+  std::string digits = std::to_string(pageNumber);
   if (digits.size() < 2) digits.insert(0, 2 - digits.size(), '0');
   return "vexo-pag" + digits + ".bmp";
 }

@@ -31,6 +31,6 @@ void placeInCell(const RasterSurface& picture, RasterSurface& page, PageCell cel
 
 // "vexo-pag" + the page number in two digits + ".bmp": 'vexo-pag07.bmp', 'vexo-pag42.bmp'.
 // Nothing for a number outside 1..99, which two digits cannot name.
-std::optional<std::string> pageFileName(double pageNumber);
+std::optional<std::string> pageFileName(int pageNumber);
 
 }  // namespace vexolite

@@ -209,7 +209,7 @@ bool Viewer::showCurrentRecord() {
                           MessageIcon::Critical);
     return false;
   }
-  const double wanted = std::round(state_.catalogue.currentRecord);
+  const int wanted = state_.catalogue.currentRecord;
   const auto record = wanted >= 1 ? static_cast<std::uint64_t>(wanted) : 0;
   RawRecord raw{};
   if (auto reason = channel_.read(record, raw)) {

@@ -19,7 +19,7 @@
 namespace vexolite {
 
 inline constexpr double kStartZoom = 0.5;
-inline constexpr double kLastCaseNumber = 705;
+inline constexpr int kLastCaseNumber = 705;
 inline constexpr char kStartMessage[] =
     "En proxima pantalla pulsar enter para dar comienzo al sistema";
 

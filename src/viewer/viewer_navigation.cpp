@@ -25,15 +25,15 @@ void Viewer::showTypedCase(std::string_view typed) {
 }
 
 void Viewer::previousByNumber() {
-  double previous = std::trunc(numericValue(state_.shownCase.caseNumberText) - 1);
+  int previous = static_cast<int>(std::trunc(numericValue(state_.shownCase.caseNumberText) - 1));
   if (previous <= 0) previous = kLastCaseNumber;
-  showTypedCase(decimalText(previous));
+  showTypedCase(std::to_string(previous));
 }
 
 void Viewer::nextByNumber() {
-  double next = std::trunc(numericValue(state_.shownCase.caseNumberText) + 1);
+  int next = static_cast<int>(std::trunc(numericValue(state_.shownCase.caseNumberText) + 1));
   if (next > kLastCaseNumber) next = 1;
-  showTypedCase(decimalText(next));
+  showTypedCase(std::to_string(next));
 }
 
 void Viewer::previousBySolutions() {

@@ -81,9 +81,9 @@ TEST(PageGrid, FiftyFourCellsRowByRowCoverThePageOnce) {
 }
 
 TEST(PageNames, TwoDigitsFromOneToNinetyNine) {
-  const std::pair<double, std::optional<std::string>> cases[] = {
+  const std::pair<int, std::optional<std::string>> cases[] = {
       {1, "vexo-pag01.bmp"}, {9, "vexo-pag09.bmp"}, {10, "vexo-pag10.bmp"}, {99, "vexo-pag99.bmp"},
-      {100, std::nullopt},   {0, std::nullopt},     {-1, std::nullopt},     {2.5, std::nullopt}};
+      {100, std::nullopt},   {0, std::nullopt},     {-1, std::nullopt}};
   for (const auto& [page, name] : cases)
     EXPECT_EQ(pageFileName(page), name) << page;
 }
