@@ -1,5 +1,4 @@
-// The 154-byte record of the case file: field checks, the case code, decodeCellDigits and the
-// encoder.
+// The 154-byte record of the case file: field checks, the case code, the cell digits, the encoder.
 #include "case_library/record_format.h"
 
 #include <cassert>

@@ -1,5 +1,4 @@
-// The 154-byte record of the case file "VEXOLITE.DAT": its fields, the case code and
-// decodeCellDigits.
+// The 154-byte record of the case file "VEXOLITE.DAT": its fields, the case code, the cell digits.
 #pragma once
 
 #include <array>
@@ -41,7 +40,7 @@ ParseResult<bool> checkRecordFields(const RawRecord& record);
 // Precondition: 0 <= value <= 9999.
 std::string caseCode(int caseValue);
 
-// decodeCellDigits: the 150 bytes of the cell field, as characters, become the 300 figure digits
+// The 150 bytes of the cell field, as characters, become the 300 figure digits
 // (each group zero-padded to four digits). Precondition: every group is at most 9999.
 std::string decodeCellField(const RawRecord& record);
 
