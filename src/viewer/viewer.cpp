@@ -56,9 +56,11 @@ std::string recordFaultText(const RecordFault& fault) {
 Viewer::Viewer(Controls& controls, CaseFileSearch search)
     : controls_(controls),
       search_(std::move(search)),
-      pictures_{surfaceOf(Control::FigureView), surfaceOf(Control::TextSurface),
-                surfaceOf(Control::CaseImage), surfaceOf(Control::PlanSurface),
-                surfaceOf(Control::PageSurface)} {}
+      figureView_(surfaceOf(Control::FigureView)),
+      textSurface_(surfaceOf(Control::TextSurface)),
+      caseImage_(surfaceOf(Control::CaseImage)),
+      planSurface_(surfaceOf(Control::PlanSurface)),
+      pageSurface_(surfaceOf(Control::PageSurface)) {}
 
 std::string Viewer::fileName() const {
   return caseFile_ ? caseFile_->string() : std::string(kCaseFileName);
@@ -124,15 +126,15 @@ void Viewer::start() {
 const RasterSurface& Viewer::picture(Control picture) const {
   switch (picture) {
     case Control::TextSurface:
-      return pictures_[1];
+      return textSurface_;
     case Control::CaseImage:
-      return pictures_[2];
+      return caseImage_;
     case Control::PlanSurface:
-      return pictures_[3];
+      return planSurface_;
     case Control::PageSurface:
-      return pictures_[4];
+      return pageSurface_;
     default:
-      return pictures_[0];
+      return figureView_;
   }
 }
 

@@ -1,7 +1,6 @@
 // The viewer's operations over its state record: start-up, keys and commands, loading.
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -96,8 +95,13 @@ class Viewer {
   std::string caseFileProblem_;  // why no record can be shown, or "" when records exist
   CaseChannel channel_;
   ViewerState state_;
-  std::array<RasterSurface, 5> pictures_;
-  bool ending_ = false;  // the program is ending: no further event is handled, nothing drawn
+  // The surfaces of the picture controls, drawn here and handed to the window to show.
+  RasterSurface figureView_;   // the drawing of the case, with the plan in its corner
+  RasterSurface textSurface_;  // where a caption is rendered before it is stamped
+  RasterSurface caseImage_;    // the case image composed for export, or a page's image read back
+  RasterSurface planSurface_;  // the plan's glyphs
+  RasterSurface pageSurface_;  // the page being composed
+  bool ending_ = false;        // the program is ending: no further event is handled, nothing drawn
 };
 
 // The decimal text of a zoom or other number as ZoomBox shows it: "0.5", "1", "1.5".

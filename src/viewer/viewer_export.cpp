@@ -82,10 +82,10 @@ std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
   const CaseCaptions captions{
       controls_.text(Control::CaseLabel), controls_.text(Control::SolutionsLabel),
       controls_.text(Control::CaseNumberLabel), controls_.text(Control::SolutionCountLabel)};
-  composeCaseImage(captions, render, {pictures_[0], pictures_[1], pictures_[2], pictures_[3]});
-  controls_.showPicture(Control::FigureView, pictures_[0]);
-  controls_.showPicture(Control::TextSurface, pictures_[1]);
-  controls_.showPicture(Control::CaseImage, pictures_[2]);
+  composeCaseImage(captions, render, {figureView_, textSurface_, caseImage_, planSurface_});
+  controls_.showPicture(Control::FigureView, figureView_);
+  controls_.showPicture(Control::TextSurface, textSurface_);
+  controls_.showPicture(Control::CaseImage, caseImage_);
 
   const CaseImageNames names =
       caseImageNames(state_.shownCase.caseCode, state_.shownCase.imageBaseName);
@@ -93,7 +93,7 @@ std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
   for (const std::string* name : {&names.byCase, &names.bySolutions}) {
     const std::filesystem::path file = search_.workingFolder / *name;
     std::optional<std::string> reason;
-    if (bytes.empty()) reason = platform.encodeBmp(pictures_[2], bytes);
+    if (bytes.empty()) reason = platform.encodeBmp(caseImage_, bytes);
     if (!reason) reason = replaceFileContents(file, bytes);
     if (reason) return "No se puede escribir el archivo " + file.string() + ": " + *reason + ".";
   }
@@ -150,15 +150,15 @@ void Viewer::composePages() {
     int filled = 0;  // cells of the page being composed that hold an image
     bool stopped = false;
     for (const std::string& name : listing) {
-      RasterSurface& picture = pictures_[2];
+      RasterSurface& picture = caseImage_;
       picture.clear();
       if (auto reason = platform->loadPicture(folder / name, picture)) {
         skipped.push_back(name + " (" + *reason + ")");
         continue;
       }
-      if (filled == 0) pictures_[4].clear();
+      if (filled == 0) pageSurface_.clear();
       const PageCell cell = pageCell(filled);
-      placeInCell(picture, pictures_[4], cell);
+      placeInCell(picture, pageSurface_, cell);
       if (++filled == kPageCells) {
         filled = 0;
         if (auto failure = writeNextPage(*platform)) {
@@ -178,8 +178,8 @@ void Viewer::composePages() {
         }
       }
     }
-    controls_.showPicture(Control::CaseImage, pictures_[2]);
-    controls_.showPicture(Control::PageSurface, pictures_[4]);
+    controls_.showPicture(Control::CaseImage, caseImage_);
+    controls_.showPicture(Control::PageSurface, pageSurface_);
   }
   if (!skipped.empty()) {
     messages.push_back({skippedFilesMessage(skipped, pagesWritten), MessageIcon::Exclamation});
@@ -200,14 +200,14 @@ std::optional<std::string> Viewer::writeNextPage(ExportPlatform& platform) {
   }
   const std::filesystem::path file = search_.workingFolder / *name;
   std::vector<std::uint8_t> bytes;
-  std::optional<std::string> reason = platform.encodeBmp(pictures_[4], bytes);
+  std::optional<std::string> reason = platform.encodeBmp(pageSurface_, bytes);
   if (!reason) reason = replaceFileContents(file, bytes);
   if (reason) {
     return "No se puede escribir el archivo " + file.string() + ": " + *reason +
            ". La composicion de paginas se detiene aqui.";
   }
   state_.pageNumber = next;
-  controls_.showPicture(Control::PageSurface, pictures_[4]);
+  controls_.showPicture(Control::PageSurface, pageSurface_);
   return std::nullopt;
 }
 

@@ -9,7 +9,7 @@ namespace vexolite {
 
 void Viewer::redraw() {
   updateSymmetry();
-  pictures_[3].clear();
+  planSurface_.clear();
   DrawingSize size = measureAtCurrentZoom();
   // No lower bound is needed: every figure of side up to 16 fits at zoom 0.5.
   while (!fitsPicture(size)) {
@@ -79,7 +79,7 @@ void Viewer::paintFigure() {
   // The cell steps follow from the zoom inside drawFigure; the origin is that of the last fit.
   const Projection projection{state_.view.zoom, state_.view.originX, state_.view.originY};
   const std::optional<ImpossibleCell> impossible = drawFigure(
-      pictures_[0], pictures_[3], state_.figure, projection, state_.view.plan, helpChoice());
+      figureView_, planSurface_, state_.figure, projection, state_.view.plan, helpChoice());
   if (impossible) {
     // The cell grid and the cube table disagree: nothing sound can be drawn any more.
     std::cerr << "vexolite: the cell (" << impossible->i << ", " << impossible->j << ", "
@@ -89,8 +89,8 @@ void Viewer::paintFigure() {
     controls_.endProgram();
     return;
   }
-  controls_.showPicture(Control::FigureView, pictures_[0]);
-  controls_.showPicture(Control::PlanSurface, pictures_[3]);
+  controls_.showPicture(Control::FigureView, figureView_);
+  controls_.showPicture(Control::PlanSurface, planSurface_);
   controls_.setFocus(Control::CaseNumberBox);
 }
 
