@@ -1,4 +1,5 @@
 // The viewer program: finds a display, opens the window and runs its start-up.
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>

@@ -1,6 +1,7 @@
 // Speed of the catalogue solver: the 3 x 3 x 3 cube on one core (target under 5 ms), the mean
 // figure of the shipped catalogue on one core (target under 1 ms) and the whole build on every
 // core (target under 60 s). Each runs repeatedly and reports its median.
+// SPDX-License-Identifier: MIT
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>

@@ -1,6 +1,7 @@
 // Speed of the image export on the shipped catalogue through the real window on Qt's offscreen
 // platform: "all BMP" (875 cases, two files each, with Qt's caption text and BMP writer), then
 // "pag BMP" over every case image it wrote. Targets: the batch under 10 s, the pages under 5 s.
+// SPDX-License-Identifier: MIT
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 

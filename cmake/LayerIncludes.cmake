@@ -1,6 +1,7 @@
 # vexolite_layer(target): a core or Qt layer's library. Its files include each other relative to
 # src/; before any layer compiles, the build checks every include in src/, app/ and tools/
 # against the table of layers (check_layer_includes.cmake), so a forbidden one fails the build.
+# SPDX-License-Identifier: MIT
 include_guard(GLOBAL)
 
 file(GLOB_RECURSE layer_checked_sources CONFIGURE_DEPENDS

@@ -1,5 +1,7 @@
 # What a desktop needs beside the programs (the desktop entry, the icons, the AppStream metainfo),
-# and the Debian package: `cpack -G DEB` in a build configured with -DCMAKE_INSTALL_PREFIX=/usr.
+# the licence in Debian's machine-readable copyright format, and the Debian package: `cpack -G DEB`
+# in a build configured with -DCMAKE_INSTALL_PREFIX=/usr.
+# SPDX-License-Identifier: MIT
 set(packaging_folder ${PROJECT_SOURCE_DIR}/packaging)
 
 install(FILES ${packaging_folder}/${VEXOLITE_APP_ID}.desktop
@@ -10,6 +12,9 @@ foreach(size 48 128 256)
   install(FILES ${packaging_folder}/icons/hicolor/${size}x${size}/apps/${VEXOLITE_APP_ID}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+# The licence goes wherever the programs go: PREFIX/share/doc/vexolite/copyright, which in the
+# Debian package is /usr/share/doc/vexolite/copyright, where Debian wants it.
+install(FILES ${packaging_folder}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME vexolite)
 set(CPACK_PACKAGE_VENDOR "Vexolite")

@@ -1,4 +1,5 @@
 # Warnings are errors for all of the project's own targets.
+# SPDX-License-Identifier: MIT
 add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
                     -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough -Werror)
 # GCC 12's -Wrestrict misfires inside libstdc++'s own string code at -O3 (GCC bug 105329): a

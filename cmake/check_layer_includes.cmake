@@ -2,6 +2,7 @@
 # header from outside the standard library where only the standard library is allowed, or a Qt
 # header outside the Qt layer, the program and the icon renderer. The layers and what each may
 # include are the table in ARCHITECTURE.md.
+# SPDX-License-Identifier: MIT
 #   cmake -DSOURCE_DIR=<tree with src/, app/, tools/> [-DSTAMP=<file>] -P check_layer_includes.cmake
 # The build runs it before compiling any layer (STAMP marks a clean pass); ctest runs it as
 # layer_includes.

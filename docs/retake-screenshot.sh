@@ -2,6 +2,7 @@
 # Retakes docs/vexolite-window.png: the viewer under Xvfb, showing case 705 (the seven pieces
 # apart, each in its colour) zoomed in twice.  Usage: docs/retake-screenshot.sh [VIEWER]
 # Needs Xvfb, xdotool and ImageMagick (./scripts/install-deps tests installs them).
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 viewer=$(realpath "${1:-$top/build/bin/vexolite}")

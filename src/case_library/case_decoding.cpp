@@ -1,4 +1,5 @@
 // Decoding a record into the case texts and the figure, with the data model's limits enforced.
+// SPDX-License-Identifier: MIT
 #include "case_library/case_decoding.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Turning one record into everything the viewer shows of a case: its texts and its figure.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // The case file channel and the search for the case file.
+// SPDX-License-Identifier: MIT
 #include "case_library/case_file.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The case file's one read-only channel: open, length, read a record by number, close.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // Finding a case by its number: the search key of a typed number, and the record that holds it.
+// SPDX-License-Identifier: MIT
 #include "case_library/case_search.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 // Counting and cutting texts by characters (Unicode code points), whatever bytes they hold.
+// SPDX-License-Identifier: MIT
 #include "case_library/code_points.h"
 
 #include <algorithm>

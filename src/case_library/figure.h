@@ -1,4 +1,5 @@
 // The figure of a case as the viewer holds it: the cell grid and the table of its cubes.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

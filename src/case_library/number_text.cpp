@@ -1,4 +1,5 @@
 // Reading numbers from texts and padding texts, as the case texts and the search use them.
+// SPDX-License-Identifier: MIT
 #include "case_library/number_text.h"
 
 #include <charconv>

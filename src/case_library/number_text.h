@@ -1,4 +1,5 @@
 // The two number conversions the case texts rely on: reading a number from a text, padding.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

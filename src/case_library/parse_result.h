@@ -1,4 +1,5 @@
 // The outcome of a step that can fail on its input: a value, or an error that says what is wrong.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cassert>

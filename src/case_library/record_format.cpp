@@ -1,4 +1,5 @@
 // The 154-byte record of the case file: field checks, the case code, the cell digits, the encoder.
+// SPDX-License-Identifier: MIT
 #include "case_library/record_format.h"
 
 #include <cassert>

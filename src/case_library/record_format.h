@@ -1,4 +1,5 @@
 // The 154-byte record of the case file "VEXOLITE.DAT": its fields, the case code, the cell digits.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // The size of the figure's drawing at a zoom, and the offsets that put it at pixel (1, 1).
+// SPDX-License-Identifier: MIT
 #include "drawing/drawing_size.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Drawing a whole case on the picture surfaces: every cube back to front, then the schematic.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // One cube of the figure in the parallel projection: shaded when shown, hatched when hidden.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "drawing/figure_drawing.h"

@@ -1,4 +1,5 @@
 // The colours of the seven pieces and the rule that decides when a piece is drawn in colour.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "raster/raster_surface.h"

@@ -1,4 +1,5 @@
 // The schematic: one square per cell of the figure, layer beside layer, bottom right of FigureView.
+// SPDX-License-Identifier: MIT
 #include "drawing/schematic.h"
 
 #include <cassert>

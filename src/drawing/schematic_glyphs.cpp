@@ -1,4 +1,5 @@
 // The two glyphs of a schematic cell: its square on FigureView and its small mark on PlanSurface.
+// SPDX-License-Identifier: MIT
 #include "drawing/schematic_glyphs.h"
 
 #include "case_library/figure.h"

@@ -1,4 +1,5 @@
 // The schematic rows: the figure's bounding box as text, one character a cell, layers side by side.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "case_library/figure.h"

@@ -1,4 +1,5 @@
 // What a bitmap file's headers promise, checked against its length before any pixel is decoded.
+// SPDX-License-Identifier: MIT
 #include "export/bitmap_layout.h"
 
 #include <cstdlib>

@@ -1,4 +1,5 @@
 // The case image: the corner of the view, the case and solution texts, the small plan, a border.
+// SPDX-License-Identifier: MIT
 #include "export/case_image.h"
 
 namespace vexolite {

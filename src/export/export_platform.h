@@ -1,4 +1,5 @@
 // What the image export needs of the toolkit: caption text, bitmap files, the folder, the cursor.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

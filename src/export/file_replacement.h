@@ -1,4 +1,5 @@
 // Writing a whole file so that a good file is never replaced by a half-written one.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // The listing of the working folder that the pages are composed from: matching and order.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>

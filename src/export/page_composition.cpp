@@ -1,4 +1,5 @@
 // The pages of case images: 9 columns by 6 rows of cells, each the size of one case image.
+// SPDX-License-Identifier: MIT
 #include "export/page_composition.h"
 
 #include <cassert>

@@ -1,4 +1,5 @@
 // The bounding box of a figure: the smallest range of layers, rows and columns holding every cube.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>

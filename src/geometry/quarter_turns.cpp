@@ -1,4 +1,5 @@
 // The four quarter turns as in-place shifts of four-cell cycles, layer by layer.
+// SPDX-License-Identifier: MIT
 #include "geometry/quarter_turns.h"
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // Quarter turns of the whole drawing cube, in place: the figure's orientation lives in its cells.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "case_library/figure.h"

@@ -1,4 +1,5 @@
 // Extents and mirror symmetries of the figure, tested on a copy shifted to its bounding box.
+// SPDX-License-Identifier: MIT
 #include "geometry/symmetry.h"
 
 #include <cstdint>

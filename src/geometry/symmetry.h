@@ -1,4 +1,5 @@
 // The figure's extents along X, Y and Z and which of nine mirror symmetries its shape has.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // A push button whose caption wraps onto more lines where the button is too narrow for it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QPushButton>

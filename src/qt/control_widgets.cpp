@@ -1,4 +1,5 @@
 // Builds the widget of one control from its entry in the window's layout table.
+// SPDX-License-Identifier: MIT
 #include "qt/control_widgets.h"
 
 #include <QColor>

@@ -1,4 +1,5 @@
 // A check box that shows what the viewer set: its tool tip comes up, but the user cannot change it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QCheckBox>

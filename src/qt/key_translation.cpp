@@ -1,4 +1,5 @@
 // Qt's keys to the keys of the viewer's command table.
+// SPDX-License-Identifier: MIT
 #include "qt/key_translation.h"
 
 namespace vexolite::qt {

@@ -1,4 +1,5 @@
 // MainWindow, the viewer's one window: its widgets, and the Controls the viewer's operations use.
+// SPDX-License-Identifier: MIT
 #include "qt/main_window.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,5 @@
 // The image export's toolkit side in Qt: caption text, BMP files, the folder, the wait cursor.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QFont>

@@ -1,4 +1,5 @@
 // A picture box: shows a raster surface's pixels, enlarged by whole pixels on a scaled screen.
+// SPDX-License-Identifier: MIT
 #include "qt/surface_view.h"
 
 #include <QMouseEvent>

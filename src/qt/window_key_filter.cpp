@@ -1,4 +1,5 @@
 // Lets the window see every key press before the control that has the focus.
+// SPDX-License-Identifier: MIT
 #include "qt/window_key_filter.h"
 
 #include <QApplication>

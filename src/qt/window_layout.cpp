@@ -1,4 +1,5 @@
 // The window's layout table and the help text, as the window shows them at start.
+// SPDX-License-Identifier: MIT
 #include "qt/window_layout.h"
 
 #include "viewer/surface_sizes.h"

@@ -1,4 +1,5 @@
 // The window's layout: every control's kind, place, size, caption, tool tip, font and colours.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // Our own raster surface: 24-bit RGB pixels, a pen, one-pixel lines, clearing and AND copies.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <compare>

@@ -1,4 +1,5 @@
 // What the viewer's keys and buttons run: the commands, and the one table that binds them.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

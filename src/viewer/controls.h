@@ -1,4 +1,5 @@
 // The window's controls as the viewer's operations see them: names, and what they may do.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

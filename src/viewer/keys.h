@@ -1,4 +1,5 @@
 // The keys the viewer answers to, as the toolkit's front end reports them.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 namespace vexolite {

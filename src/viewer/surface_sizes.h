@@ -1,4 +1,5 @@
 // The sizes in pixels of the five surfaces the viewer draws on and hands to the window.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "viewer/controls.h"

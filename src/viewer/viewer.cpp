@@ -1,4 +1,5 @@
 // Start-up, keys and commands, record loading and the help display.
+// SPDX-License-Identifier: MIT
 #include "viewer/viewer.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 // The viewer's operations over its state record: start-up, keys and commands, loading.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <filesystem>

@@ -1,4 +1,5 @@
 // The image export: the case image ("BMP"), every case ("all BMP") and the pages ("pag BMP").
+// SPDX-License-Identifier: MIT
 #include <cstdint>
 #include <filesystem>
 #include <string>

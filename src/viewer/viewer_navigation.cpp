@@ -1,4 +1,5 @@
 // Moving through the case file: by case number, by solution order, and the search they share.
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <cmath>
 

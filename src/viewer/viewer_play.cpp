@@ -1,4 +1,5 @@
 // Playing with the shown case: quarter turns, typing a number, the help options, hiding cubes.
+// SPDX-License-Identifier: MIT
 #include "case_library/code_points.h"
 #include "viewer/viewer.h"
 

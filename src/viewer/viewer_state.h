@@ -1,4 +1,5 @@
 // The one viewer-state record, owned by the window for the whole run, grouped by lifetime.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "case_library/case_decoding.h"

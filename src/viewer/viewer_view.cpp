@@ -1,4 +1,5 @@
 // The load-and-show pipeline: symmetry, the zoom and its fit, the schematic rows, the drawing.
+// SPDX-License-Identifier: MIT
 #include <iostream>
 
 #include "drawing/schematic_rows.h"

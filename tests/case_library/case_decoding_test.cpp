@@ -1,5 +1,6 @@
 // Records: the case code and texts, the figure decoded (worked examples and an oracle), the bad
 // records named by byte, and the figure applied to the viewer's tables.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <initializer_list>

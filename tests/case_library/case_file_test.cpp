@@ -1,4 +1,5 @@
 // The case file channel and the search for the case file, on real files in temporary folders.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "case_library/case_file.h"

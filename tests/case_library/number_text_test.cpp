@@ -1,4 +1,5 @@
 // Reading numbers from typed and stored texts, and padding them.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "case_library/number_text.h"

@@ -1,5 +1,6 @@
 // The figure in the parallel projection: one cube pixel by pixel, then cells in order and the
 // schematic over them.
+// SPDX-License-Identifier: MIT
 #include "drawing/figure_drawing.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The drawing's size and origin and the schematic rows, on figures worked by hand.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -1,4 +1,5 @@
 // The schematic: its 6 x 6 squares and 2 x 2 marks, aligned on the bottom right, positions kept.
+// SPDX-License-Identifier: MIT
 #include "drawing/schematic.h"
 
 #include <gtest/gtest.h>

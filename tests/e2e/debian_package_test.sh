@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package `cpack -G DEB` makes: its name, its dependencies (the libraries found by
-# dpkg-shlibdeps, the fonts and the Qt platform plugins) and exactly the files it installs.
+# dpkg-shlibdeps, the fonts and the Qt platform plugins), exactly the files it installs, and the
+# MIT licence in its copyright file.
+# SPDX-License-Identifier: MIT
 #
 # Usage: debian_package_test.sh CPACK BUILD_DIR APP_ID PREFIX
 # Ends with 77 (skipped) when dpkg-deb or dpkg-shlibdeps is missing.
@@ -46,6 +48,7 @@ expected=(
   "$share/icons/hicolor/48x48/apps/$app_id.png"
   "$share/icons/hicolor/128x128/apps/$app_id.png"
   "$share/icons/hicolor/256x256/apps/$app_id.png"
+  "$share/doc/vexolite/copyright"
 )
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort >"$work/files"
 printf '%s\n' "${expected[@]}" | sort >"$work/expected"
@@ -54,4 +57,6 @@ diff -u "$work/expected" "$work/files" >&2 || fail "the package holds other file
 dpkg-deb -x "$deb" "$work/root"
 grep -qaF "$prefix/share/vexolite" "$work/root$prefix/bin/vexolite" ||
   fail "the packaged viewer does not search $prefix/share/vexolite"
+grep -qx 'License: MIT' "$work/root$prefix/share/doc/vexolite/copyright" ||
+  fail "the package's copyright file does not say License: MIT"
 echo "$(basename "$deb"): Depends: $depends"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # What `cmake --install` puts on a machine: both programs, the catalogue in the data folder the
-# viewer searches, a valid desktop entry and AppStream metainfo, and the icons of three sizes.
+# viewer searches, a valid desktop entry and AppStream metainfo, the icons of three sizes, and the
+# licence in Debian's copyright format with the text of LICENSE.
+# SPDX-License-Identifier: MIT
 #
 # Usage: installed_files_test.sh BUILD_DIR SOURCE_DIR APP_ID PREFIX
 #   PREFIX  the install prefix the build was configured with; the viewer must carry
@@ -44,6 +46,18 @@ grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry does not name the 
 grep -qF "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id"
 grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $app_id.desktop"
+grep -qF '<project_license>MIT</project_license>' "$metainfo" ||
+  fail "the metainfo's project_license is not MIT"
+
+copyright=$staged/share/doc/vexolite/copyright
+[ -f "$copyright" ] || fail "share/doc/vexolite/copyright is not installed"
+grep -qx 'License: MIT' "$copyright" || fail "the copyright file's licence is not MIT"
+grep -qx 'Copyright: 2026 The Vexolite developers' "$copyright" ||
+  fail "the copyright file does not name The Vexolite developers"
+# The licence text follows "License: MIT" one space in, an empty line written " .".
+sed -n '/^License: MIT$/,$p' "$copyright" | sed '1d; /^[^ ]/,$d; s/^ //; s/^\.$//' >"$work/licence"
+sed -n '/^Permission is hereby granted/,$p' "$source/LICENSE" | cmp -s - "$work/licence" ||
+  fail "the copyright file's licence text is not that of LICENSE"
 
 # The width and height of a PNG: bytes 16 to 23 of its header, big-endian.
 png_size() {
@@ -76,4 +90,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   exit 77
 fi
 echo "installed: vexolite, vexolite-catalog, the catalogue, a valid desktop entry and metainfo," \
-  "icons of 48, 128 and 256 pixels"
+  "icons of 48, 128 and 256 pixels, the MIT licence"

@@ -1,4 +1,5 @@
 // The real window on a screen of scale 2: whole device pixels, and no control over another.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 # The real viewer in a real X window, driven by keys and clicks as a person would, at screen
 # scale 1 and then 2: start message, Enter, Page Down, Home, a typed case number, "BMP", a click
 # on the plan, Esc.
+# SPDX-License-Identifier: MIT
 #
 # Usage: viewer_window_test.sh VIEWER CASEFILE
 #   VIEWER    the vexolite program to run

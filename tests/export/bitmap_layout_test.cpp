@@ -1,4 +1,5 @@
 // The checks of a bitmap's headers against its length, on headers written byte by byte here.
+// SPDX-License-Identifier: MIT
 #include "export/bitmap_layout.h"
 
 #include <gtest/gtest.h>

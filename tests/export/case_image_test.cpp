@@ -1,4 +1,5 @@
 // The case image composed from the view, four caption stamps and the plan, pixel by pixel.
+// SPDX-License-Identifier: MIT
 #include "export/case_image.h"
 
 #include <gtest/gtest.h>

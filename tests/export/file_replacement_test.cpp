@@ -1,4 +1,5 @@
 // Writing through a temporary file: new files, replaced files, and failures that keep the old.
+// SPDX-License-Identifier: MIT
 #include "export/file_replacement.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The pages: which image names they collect and in which order, their grid and their names.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <set>

@@ -1,5 +1,6 @@
 // Fuzz target: the input is the whole case file; every record is drawn, its cubes hidden one by
 // one, turned, zoomed and stepped from, through the viewer's own event entry points.
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <array>
 #include <filesystem>

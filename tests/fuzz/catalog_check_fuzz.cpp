@@ -1,5 +1,6 @@
 // Fuzz target: the input is a case file for the catalogue tool's dump and check. Every record
 // the dump writes as figure text must read back as the same figure.
+// SPDX-License-Identifier: MIT
 #include <cstdlib>
 #include <vector>
 

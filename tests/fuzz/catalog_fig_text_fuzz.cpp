@@ -1,6 +1,7 @@
 // Fuzz target: the input is a figure file for the catalogue tool. Whatever parses must survive
 // the tool's own round trips: figure text written and read back, record digits encoded and
 // decoded by the viewer's decoder, and a small catalogue built and then checked clean.
+// SPDX-License-Identifier: MIT
 #include <cstdlib>
 #include <string>
 #include <string_view>

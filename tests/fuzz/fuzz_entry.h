@@ -1,4 +1,5 @@
 // The one entry point every fuzz target defines; libFuzzer or the replay main calls it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

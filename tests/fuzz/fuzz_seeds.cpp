@@ -1,6 +1,7 @@
 // Writes the starting inputs of every fuzz target, made by the project's own code: records built
 // by the catalogue tool and by the tests' record writer, figure text from the tool's formatter,
 // and keystroke runs. Usage: vexolite-fuzz-seeds FOLDER (one subfolder per target).
+// SPDX-License-Identifier: MIT
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,6 @@
 // Fuzz target: the input is a case image file, "caso001 .bmp", beside a good one in the working
 // folder; "pag BMP" lists, loads and lays out both through the real Qt side of the export.
+// SPDX-License-Identifier: MIT
 #include <QGuiApplication>
 #include <cstdlib>
 #include <filesystem>

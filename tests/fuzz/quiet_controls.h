@@ -1,4 +1,5 @@
 // The tests' stand-in window, made cheap for fuzzing: shown pictures are counted, not copied.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "support/fake_controls.h"

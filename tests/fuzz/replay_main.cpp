@@ -1,5 +1,6 @@
 // Replays stored inputs through a fuzz target without libFuzzer: every file named, and every file
 // of every folder named, in name order. Used by ctest on the seed corpus and crash reproducers.
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>

@@ -3,6 +3,7 @@
 // table to the viewer. A byte 0x01 pastes the raw bytes after it (as many as the next byte says, up
 // to 15), so that any script, and bytes that are no UTF-8 at all, reach the box through the
 // stand-in window.
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <array>
 #include <filesystem>

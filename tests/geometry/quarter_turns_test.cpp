@@ -1,4 +1,5 @@
 // Quarter turns: their algebra, where each cube lands, and turns about the drawing cube's centre.
+// SPDX-License-Identifier: MIT
 #include "geometry/quarter_turns.h"
 
 #include <gtest/gtest.h>

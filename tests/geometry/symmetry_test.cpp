@@ -1,4 +1,5 @@
 // Extents, size captions and the nine mirror indicators, also across turns: worked figures, oracle.
+// SPDX-License-Identifier: MIT
 #include "geometry/symmetry.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 # The layer check on small trees: an allowed tree passes, and each forbidden include fails it with
 # the file, the line and the reason.
 #   cmake -DCHECK_SCRIPT=<check_layer_includes.cmake> -DWORK_DIR=<scratch folder> -P <this file>
+# SPDX-License-Identifier: MIT
 cmake_minimum_required(VERSION 3.25)
 
 # A tree every layer of which includes only what it may.

@@ -1,4 +1,5 @@
 // The "BMP" and "all BMP" buttons of the real window: files, bytes, pixels, and failures.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 // Keys and buttons through the real window: Enter, arrows, Esc, F1 and the help, typing.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QApplication>

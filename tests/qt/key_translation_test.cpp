@@ -1,4 +1,5 @@
 // Qt's keys to the viewer's keys: every bound key, and the keys that must not bind.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,4 +1,5 @@
 // Answers the window's modal message boxes in tests, and records what each one showed.
+// SPDX-License-Identifier: MIT
 #include "modal_box_answerer.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Answers the window's modal message boxes in tests, and records what each one showed.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QMessageBox>

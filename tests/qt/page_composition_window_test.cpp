@@ -1,4 +1,5 @@
 // The "pag BMP" button of the real window: cells, pages, listing, and the files it must skip.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>

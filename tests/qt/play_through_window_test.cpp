@@ -1,4 +1,5 @@
 // The picture, the schematic clicks, typing and the help options through the real window.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QLineEdit>

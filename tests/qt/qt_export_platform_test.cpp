@@ -1,4 +1,5 @@
 // The Qt side of the export on its own: caption text, what it reads, the folder, the cursor.
+// SPDX-License-Identifier: MIT
 #include "qt/qt_export_platform.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Lets GoogleTest print Qt's strings as text in failure messages.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // The window tests' program: one QApplication on Qt's offscreen platform for every test.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 // The start-up through the real window: the start message, and a missing case file before it.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "test_window.h"

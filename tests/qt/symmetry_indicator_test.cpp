@@ -1,4 +1,5 @@
 // The symmetry indicators: each raises its tool tip under the mouse; no click or key changes one.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>

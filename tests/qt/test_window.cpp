@@ -1,5 +1,6 @@
 // A shown MainWindow over a case file the test writes itself (Esc observed, not quitting), and
 // files.
+// SPDX-License-Identifier: MIT
 #include "test_window.h"
 
 #include <gtest/gtest.h>

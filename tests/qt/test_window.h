@@ -1,5 +1,6 @@
 // A shown MainWindow over a case file the test writes itself (Esc observed, not quitting), and
 // files.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QImage>

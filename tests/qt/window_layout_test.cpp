@@ -1,4 +1,5 @@
 // The real window's controls: names, kinds, captions, tool tips, places, fonts, colours, help.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QApplication>

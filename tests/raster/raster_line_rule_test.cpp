@@ -1,4 +1,5 @@
 // The line rule the drawings rely on: start pixel covered, end pixel left out, end kept as pen.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,4 +1,5 @@
 // The tests' record writer and temporary folders.
+// SPDX-License-Identifier: MIT
 #include "support/case_file_writer.h"
 
 #include <cstdlib>

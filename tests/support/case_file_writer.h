@@ -1,4 +1,5 @@
 // The tests' own record writer: case files made byte by byte, independent of the core's encoder.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // A stand-in for the window in headless tests: it keeps what the viewer sets and answers boxes.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

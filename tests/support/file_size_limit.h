@@ -1,4 +1,5 @@
 // A limit on the size of any file the process writes, for as long as it lives: a write cut short.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <sys/resource.h>

@@ -1,4 +1,5 @@
 // The pieces of a per-pixel model of images combined by AND: what a tested picture should hold.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

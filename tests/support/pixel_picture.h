@@ -1,4 +1,5 @@
 // Surfaces read back for pictures worked by hand: rows of text, the inked box, pixel counts.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <algorithm>

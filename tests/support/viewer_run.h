@@ -1,4 +1,5 @@
 // A viewer over a stand-in window and a case file of the test's own in a temporary folder.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // Building, checking and dumping case files: a small catalogue, tampered copies, build refusals,
 // and the tool itself on files in a temporary folder.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <algorithm>

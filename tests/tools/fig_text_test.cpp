@@ -1,4 +1,5 @@
 // The .fig figure text: what it reads, the errors it names, and the text it writes back.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "fig_text.h"

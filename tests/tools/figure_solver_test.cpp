@@ -1,6 +1,7 @@
 // The solver and the piece shapes against hand-known numbers, shape properties and a brute-force
 // oracle built here from the 48 signed permutation matrices: pieces placed in fixed order, orbits
 // by smallest image.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <algorithm>

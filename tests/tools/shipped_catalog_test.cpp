@@ -1,4 +1,5 @@
 // The shipped data/VEXOLITE.DAT against its source data/figures.fig and the catalogue's promises.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -1,4 +1,5 @@
 // Start-up, loading and showing a case: captions, indicators, zoom, the picture, broken files.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Moving through a case file: by solution order, by case number, and by a typed number.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <optional>

@@ -1,4 +1,5 @@
 // Playing with the shown case: quarter turns, hidden cubes, the help piece and its solutions.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <utility>

@@ -1,4 +1,5 @@
 // The build step: every figure checked, solved on every core, sorted and encoded.
+// SPDX-License-Identifier: MIT
 #include "catalog_build.h"
 
 #include <algorithm>

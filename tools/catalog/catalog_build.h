@@ -1,4 +1,5 @@
 // Building the case file from the figure source: checks, solving, sorting, encoding.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

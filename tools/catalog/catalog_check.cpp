@@ -1,4 +1,5 @@
 // dump and check: the case file read through the viewer's own record decoding.
+// SPDX-License-Identifier: MIT
 #include "catalog_check.h"
 
 #include <map>

@@ -1,4 +1,5 @@
 // Reading a case file back: its records as figure text (dump) and the full check of a catalogue.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

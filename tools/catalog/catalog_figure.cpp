@@ -1,4 +1,5 @@
 // Case names, extents and face-connectivity of the catalogue's figures.
+// SPDX-License-Identifier: MIT
 #include "catalog_figure.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // A figure of the catalogue source: its case value and its cubes, each free or fixed to a piece.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <compare>

@@ -1,4 +1,5 @@
 // vexolite-catalog: count, build, dump, check and generate the figures of the case file.
+// SPDX-License-Identifier: MIT
 #include <chrono>
 #include <fstream>
 #include <iostream>

@@ -1,4 +1,5 @@
 // The outcome of a catalogue-tool step: a value, or an error message ready to print.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The 48 signed permutation matrices and the figure operations built on them.
+// SPDX-License-Identifier: MIT
 #include "cube_transforms.h"
 
 #include <algorithm>

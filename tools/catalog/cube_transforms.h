@@ -1,5 +1,6 @@
 // The 48 rotations and reflections of the cube, acting on figure cells, and what they give:
 // canonical forms, chirality, mirror images.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // Parsing and writing the .fig figure text.
+// SPDX-License-Identifier: MIT
 #include "fig_text.h"
 
 #include <fstream>

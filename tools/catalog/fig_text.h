@@ -1,5 +1,6 @@
 // The figure text format (.fig): "case N" or "case N.D" lines, "#" comments, layers of rows
 // lowest first separated by a blank line, cells "." empty, "x" free, "1".."7" fixed to a piece.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // Three kinds of seeded assembly, filtered by a count and by canonical form. "stack" and "box"
 // place the seven pieces one by one against the figure so far (always fillable); "mirror" grows
 // a cell set that is symmetric by construction and keeps it only if the pieces fill it.
+// SPDX-License-Identifier: MIT
 #include "figure_generator.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The seeded generator of compact assemblies for the catalogue source.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // Encoding a filled figure as record digits, and reading the cubes of a decoded figure.
+// SPDX-License-Identifier: MIT
 #include "figure_record.h"
 
 #include <algorithm>

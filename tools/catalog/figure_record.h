@@ -1,4 +1,5 @@
 // A filled figure as the record's figure digits, and a decoded record's figure as cubes.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>

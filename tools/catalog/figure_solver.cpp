@@ -1,6 +1,7 @@
 // The filling search and the Burnside count. Cells are numbered 0..26 in a sweep order and a
 // set of cells is a 32-bit mask; the search always covers the lowest-numbered empty cell, trying
 // the placements whose lowest cell it is, which are precomputed per (cell, piece).
+// SPDX-License-Identifier: MIT
 #include "figure_solver.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Counting the fillings and solutions of a figure: exact cover by the seven pieces, then orbits
 // under the figure's own symmetries by Burnside's lemma.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // A small pool of std::threads that take figures by an atomic index.
+// SPDX-License-Identifier: MIT
 #include "parallel_count.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Counting many figures at once on every core, results in input order.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 // The seven piece shapes and their orientations under the rotations of the cube.
+// SPDX-License-Identifier: MIT
 #include "piece_shapes.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The seven pieces of the puzzle, their shapes and all their turned positions.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // The English wording of the record faults that the case library reports as values.
+// SPDX-License-Identifier: MIT
 #include "record_fault_text.h"
 
 namespace vexolite::catalog {

@@ -1,4 +1,5 @@
 // A record the viewer would refuse, said in the tools' own English.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>

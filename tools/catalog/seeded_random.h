@@ -1,5 +1,6 @@
 // Random choices that give the same sequence with every standard library: std::mt19937 is fully
 // specified, the distributions on top of it are coded here rather than taken from <random>.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // The application icon: a case of the catalogue drawn by the viewer's own renderer.
+// SPDX-License-Identifier: MIT
 #include "figure_icon.h"
 
 #include <QColor>

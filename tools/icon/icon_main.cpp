@@ -1,4 +1,5 @@
 // vexolite-icon: draws the application icons from case 1 of the catalogue, or checks them.
+// SPDX-License-Identifier: MIT
 #include <QImage>
 #include <QString>
 #include <cstdio>
