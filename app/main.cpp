@@ -4,10 +4,16 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
 #include <system_error>
 
 #include "case_library/case_file.h"
+#include "qt/language.h"
 #include "qt/main_window.h"
 
 namespace {
@@ -18,9 +24,64 @@ bool displayAvailable() {
          !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// Kept whole in the executable (the compiler may otherwise build the path from pieces of it), so
+// that the data folder a packaged viewer searches can be read from its file.
+[[gnu::used]] constexpr char kInstalledDataDir[] = VEXOLITE_INSTALLED_DATA_DIR;
+
+constexpr char kUsage[] =
+    "Usage: vexolite [--language es|en]\n"
+    "Shows the catalogue of figures of the seven-piece cube puzzle.\n"
+    "  --language es|en  the language of the window: es Spanish, en English; without it the\n"
+    "                    environment decides (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Spanish for a\n"
+    "                    Spanish locale or none (C, POSIX), English for any other\n"
+    "  --help            this text\n";
+
+// The program's own options, read before Qt sees the command line; Qt's own options pass on.
+struct Options {
+  std::optional<std::string> language;
+  bool help = false;
+  std::optional<std::string> error;
+};
+
+Options readOptions(int argc, char* argv[]) {
+  Options options;
+  for (int n = 1; n < argc; ++n) {
+    const std::string argument = argv[n];
+    if (argument == "--help" || argument == "-h") {
+      options.help = true;
+    } else if (argument == "--language" || argument.starts_with("--language=")) {
+      std::string value;
+      if (argument == "--language") {
+        if (n + 1 >= argc) {
+          options.error = "--language needs a value, es or en";
+          break;
+        }
+        value = argv[++n];
+      } else {
+        value = argument.substr(std::strlen("--language="));
+      }
+      if (!vexolite::qt::languageOfOption(value)) {
+        options.error = "unknown language '" + value + "'; use es or en";
+        break;
+      }
+      options.language = value;
+    }
+  }
+  return options;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  const Options options = readOptions(argc, argv);
+  if (options.help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (options.error) {
+    std::fprintf(stderr, "vexolite: %s\n%s", options.error->c_str(), kUsage);
+    return 2;
+  }
   if (!displayAvailable()) {
     std::fputs(
         "vexolite: no display found (DISPLAY is not set); start it in a desktop session or under "
@@ -29,6 +90,18 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
+  const vexolite::qt::Language language =
+      vexolite::qt::chooseLanguage(options.language, [](std::string_view name) {
+        const char* value = std::getenv(std::string(name).c_str());
+        return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+      });
+  const std::unique_ptr<QTranslator> translator = vexolite::qt::translatorFor(language);
+  if (translator) {
+    QCoreApplication::installTranslator(translator.get());
+  } else if (language != vexolite::qt::Language::Spanish) {
+    std::fputs("vexolite: the English translation is missing; the window stays in Spanish\n",
+               stderr);
+  }
   QApplication::setApplicationName("Vexolite");
   // The desktop entry and the icon installed under the application's id: desktops then match
   // the window to its menu entry and show its icon.
@@ -39,7 +112,7 @@ int main(int argc, char* argv[]) {
   vexolite::CaseFileSearch search{
       std::filesystem::current_path(noWorkingFolder),
       std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()),
-      std::filesystem::path(VEXOLITE_INSTALLED_DATA_DIR)};
+      std::filesystem::path(kInstalledDataDir)};
 
   vexolite::qt::MainWindow form(std::move(search));
   form.show();

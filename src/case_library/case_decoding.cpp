@@ -28,10 +28,10 @@ CaseTexts caseTexts(const RawRecord& record) {
   f.caseNumber = f.recordCaseValue / 10;
   const char decimal = f.caseCode[3];
   const std::string decimalPart = decimal > '0' ? std::string(".") + decimal : "  ";
-  f.caseLabel = " CASO:   " + number + decimalPart + " ";
+  f.caseLabel = std::string(kCaseLabelWord) + "   " + number + decimalPart + " ";
   f.caseText = number + decimalPart + " ";
   f.caseNumberText = f.caseLabel.substr(9, 5);
-  f.solutionLabel = " SOLU: " + f.solutionText + " ";
+  f.solutionLabel = std::string(kSolutionLabelWord) + " " + f.solutionText + " ";
   const std::string solutionDigits = padLeft(std::to_string(f.solutionCount), 5, '0');
   f.imageBaseName = solutionDigits + "-" + f.caseCode;
 

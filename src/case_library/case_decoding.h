@@ -5,12 +5,19 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "case_library/figure.h"
 #include "case_library/parse_result.h"
 #include "case_library/record_format.h"
+#include "case_library/translatable.h"
 
 namespace vexolite {
+
+// The words that open the case and solution labels. The viewer shows them in the chosen
+// language; a translation keeps their width, so the labels and the exported stamps still fit.
+inline constexpr std::string_view kCaseLabelWord = QT_TRANSLATE_NOOP("vexolite", " CASO:");
+inline constexpr std::string_view kSolutionLabelWord = QT_TRANSLATE_NOOP("vexolite", " SOLU:");
 
 // What a record gives: the texts and numbers of the shown case, replaced by every load.
 // Examples are for case value 1231 (case 123.1) with 12 solutions.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -10,8 +11,15 @@
 #include <vector>
 
 #include "case_library/record_format.h"
+#include "case_library/translatable.h"
 
 namespace vexolite {
+
+// The channel's reasons that carry a part (the system's cause), for the viewer to say them in
+// the chosen language with the same part; the others are marked where they are given.
+inline constexpr std::string_view kCannotOpenBecause =
+    QT_TRANSLATE_NOOP("vexolite", "no se puede abrir (%1)");
+inline constexpr std::array<std::string_view, 1> kCaseFileReasonPatterns{kCannotOpenBecause};
 
 // Opened and closed within each operation, never held between user actions. The file is only
 // ever opened for reading. Failures come back as a reason phrase in the program's language.

@@ -43,19 +43,20 @@ bool knownDepth(std::uint32_t bits) {
 
 std::optional<std::string> bitmapLayoutProblem(std::span<const std::uint8_t> file) {
   const std::uint64_t length = file.size();
-  if (length == 0) return std::string("esta vacio");
-  if (length < 2 || file[0] != 'B' || file[1] != 'M') return std::string("no es un archivo BMP");
+  if (length == 0) return std::string(QT_TRANSLATE_NOOP("vexolite", "esta vacio"));
+  if (length < 2 || file[0] != 'B' || file[1] != 'M')
+    return std::string(QT_TRANSLATE_NOOP("vexolite", "no es un archivo BMP"));
   if (length < kFileHeaderSize + kCoreHeaderSize) {
-    return "mide " + std::to_string(length) + " bytes, menos que las cabeceras de un BMP";
+    return fillIn(kBitmapShorterThanHeaders, {std::to_string(length)});
   }
 
   const std::uint64_t pixelOffset = u32(file, 10);
   const std::uint32_t headerSize = u32(file, 14);
   if (!knownHeaderSize(headerSize)) {
-    return "tiene una cabecera BMP de " + std::to_string(headerSize) + " bytes, que no se admite";
+    return fillIn(kBitmapHeaderNotSupported, {std::to_string(headerSize)});
   }
   if (length < kFileHeaderSize + headerSize) {
-    return "esta cortado: mide " + std::to_string(length) + " bytes, menos que sus cabeceras";
+    return fillIn(kBitmapCutInHeaders, {std::to_string(length)});
   }
 
   std::int64_t width = 0, height = 0;
@@ -71,12 +72,13 @@ std::optional<std::string> bitmapLayoutProblem(std::span<const std::uint8_t> fil
     compression = u32(file, 30);
   }
   const std::int64_t rows = height < 0 ? -height : height;
-  const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixeles";
-  if (width < 1 || rows < 1) return "declara " + size + ", que no es un tamano de imagen";
-  if (width * rows > kMaxPicturePixels) {
-    return "declara " + size + ", mas de lo que puede medir una imagen de caso";
+  if (width < 1 || rows < 1) {
+    return fillIn(kBitmapNoImageSize, {std::to_string(width), std::to_string(height)});
   }
-  if (!knownDepth(bits)) return "declara " + std::to_string(bits) + " bits por pixel";
+  if (width * rows > kMaxPicturePixels) {
+    return fillIn(kBitmapTooLarge, {std::to_string(width), std::to_string(height)});
+  }
+  if (!knownDepth(bits)) return fillIn(kBitmapUnknownDepth, {std::to_string(bits)});
 
   switch (compression) {
     case kUncompressed:
@@ -86,20 +88,19 @@ std::optional<std::string> bitmapLayoutProblem(std::span<const std::uint8_t> fil
       const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
       const std::uint64_t needed = pixelOffset + rowBytes * static_cast<std::uint64_t>(rows);
       if (needed > length) {
-        return "esta cortado: sus pixeles piden " + std::to_string(needed) + " bytes y mide " +
-               std::to_string(length);
+        return fillIn(kBitmapPixelsCut, {std::to_string(needed), std::to_string(length)});
       }
       return std::nullopt;
     }
     case kRunLength8:
     case kRunLength4:
       if (pixelOffset >= length) {
-        return "esta cortado: sus pixeles empiezan en el byte " + std::to_string(pixelOffset) +
-               " y mide " + std::to_string(length);
+        return fillIn(kBitmapPixelsStartBeyond,
+                      {std::to_string(pixelOffset), std::to_string(length)});
       }
       return std::nullopt;
     default:
-      return "usa una compresion (" + std::to_string(compression) + ") que no se admite";
+      return fillIn(kBitmapCompressionNotSupported, {std::to_string(compression)});
   }
 }
 

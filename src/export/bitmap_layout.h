@@ -2,12 +2,45 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "case_library/translatable.h"
+
 namespace vexolite {
+
+// The reasons bitmapLayoutProblem gives that carry numbers, for the viewer to say them in the
+// chosen language with the same numbers; the others are marked where they are given.
+inline constexpr std::string_view kBitmapShorterThanHeaders =
+    QT_TRANSLATE_NOOP("vexolite", "mide %1 bytes, menos que las cabeceras de un BMP");
+inline constexpr std::string_view kBitmapHeaderNotSupported =
+    QT_TRANSLATE_NOOP("vexolite", "tiene una cabecera BMP de %1 bytes, que no se admite");
+inline constexpr std::string_view kBitmapCutInHeaders =
+    QT_TRANSLATE_NOOP("vexolite", "esta cortado: mide %1 bytes, menos que sus cabeceras");
+inline constexpr std::string_view kBitmapNoImageSize =
+    QT_TRANSLATE_NOOP("vexolite", "declara %1 x %2 pixeles, que no es un tamano de imagen");
+inline constexpr std::string_view kBitmapTooLarge = QT_TRANSLATE_NOOP(
+    "vexolite", "declara %1 x %2 pixeles, mas de lo que puede medir una imagen de caso");
+inline constexpr std::string_view kBitmapUnknownDepth =
+    QT_TRANSLATE_NOOP("vexolite", "declara %1 bits por pixel");
+inline constexpr std::string_view kBitmapPixelsCut =
+    QT_TRANSLATE_NOOP("vexolite", "esta cortado: sus pixeles piden %1 bytes y mide %2");
+inline constexpr std::string_view kBitmapPixelsStartBeyond =
+    QT_TRANSLATE_NOOP("vexolite", "esta cortado: sus pixeles empiezan en el byte %1 y mide %2");
+inline constexpr std::string_view kBitmapCompressionNotSupported =
+    QT_TRANSLATE_NOOP("vexolite", "usa una compresion (%1) que no se admite");
+inline constexpr std::array kBitmapReasonPatterns{kBitmapCompressionNotSupported,
+                                                  kBitmapShorterThanHeaders,
+                                                  kBitmapHeaderNotSupported,
+                                                  kBitmapCutInHeaders,
+                                                  kBitmapNoImageSize,
+                                                  kBitmapTooLarge,
+                                                  kBitmapUnknownDepth,
+                                                  kBitmapPixelsCut,
+                                                  kBitmapPixelsStartBeyond};
 
 // The largest picture the page composition loads. A case image is 143 x 115; a larger picture
 // is accepted and cut to its upper-left corner, up to this many pixels (2048 x 2048).

@@ -11,8 +11,13 @@ namespace vexolite {
 
 namespace {
 
-std::string causeOf(int error) {
-  return error != 0 ? std::string(" (") + std::strerror(error) + ")" : std::string();
+// The reason, with the system's cause where there is one.
+std::string withCause(std::string_view plain, std::string_view withCause, int error,
+                      std::initializer_list<std::string> parts) {
+  if (error == 0) return fillIn(plain, parts);
+  std::vector<std::string> all(parts);
+  all.emplace_back(std::strerror(error));
+  return fillIn(withCause, all);
 }
 
 // "x": the temporary file must be new, so nothing already at its name (a link, a file another
@@ -39,7 +44,8 @@ std::optional<std::string> replaceFileContents(const std::filesystem::path& path
     out = createNew(temporary);
   }
   if (out == nullptr) {
-    return "no se puede crear el archivo temporal " + temporary.string() + causeOf(errno);
+    return withCause(kCannotCreateTemporary, kCannotCreateTemporaryBecause, errno,
+                     {temporary.string()});
   }
 
   errno = 0;
@@ -55,14 +61,14 @@ std::optional<std::string> replaceFileContents(const std::filesystem::path& path
   }
   if (failed) {
     std::filesystem::remove(temporary, ignored);
-    return "no se pudo escribir entero" + causeOf(cause);
+    return withCause(kNotWrittenWhole, kNotWrittenWholeBecause, cause, {});
   }
 
   std::error_code error;
   std::filesystem::rename(temporary, path, error);
   if (error) {
     std::filesystem::remove(temporary, ignored);
-    return "no se puede poner en su sitio (" + error.message() + ")";
+    return fillIn(kCannotPutInPlaceBecause, {error.message()});
   }
   return std::nullopt;
 }

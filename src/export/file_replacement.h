@@ -2,13 +2,32 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "case_library/translatable.h"
+
 namespace vexolite {
+
+// The reasons replaceFileContents gives, for the viewer to say them in the chosen language with
+// the same parts (names and the system's causes).
+inline constexpr std::string_view kCannotCreateTemporary =
+    QT_TRANSLATE_NOOP("vexolite", "no se puede crear el archivo temporal %1");
+inline constexpr std::string_view kCannotCreateTemporaryBecause =
+    QT_TRANSLATE_NOOP("vexolite", "no se puede crear el archivo temporal %1 (%2)");
+inline constexpr std::string_view kNotWrittenWhole =
+    QT_TRANSLATE_NOOP("vexolite", "no se pudo escribir entero");
+inline constexpr std::string_view kNotWrittenWholeBecause =
+    QT_TRANSLATE_NOOP("vexolite", "no se pudo escribir entero (%1)");
+inline constexpr std::string_view kCannotPutInPlaceBecause =
+    QT_TRANSLATE_NOOP("vexolite", "no se puede poner en su sitio (%1)");
+inline constexpr std::array kFileReplacementReasonPatterns{
+    kCannotCreateTemporaryBecause, kCannotCreateTemporary, kNotWrittenWholeBecause,
+    kCannotPutInPlaceBecause};
 
 // The temporary file beside path that its new content goes to first: "." + name + ".tmp",
 // hidden, and never matching a listing pattern that ends in the name's extension.

@@ -3,6 +3,7 @@
 #include "qt/control_widgets.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -23,12 +24,21 @@ QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A caption, tool tip or help text of the layout table in the chosen language: the table marks
+// them for lupdate, the translator installed at start supplies them; without one they stay Spanish.
+QString translatedText(std::string_view text) {
+  if (text.empty()) return {};
+  const std::string source(text);
+  return QCoreApplication::translate("vexolite", source.c_str());
+}
+
 QColor colorOf(const Rgb& rgb) {
   return QColor(rgb.r, rgb.g, rgb.b);
 }
 
 QWidget* createByKind(const ControlLayout& layout, QWidget* parent) {
-  const QString text = fromViewerText(layout.text, layout.kind == ControlKind::MultiLineTextBox);
+  QString text = translatedText(layout.text);
+  if (layout.kind == ControlKind::MultiLineTextBox) text.replace(QStringLiteral("\r\n"), "\n");
   switch (layout.kind) {
     case ControlKind::PictureBox:
       return new SurfaceView(parent);
@@ -120,7 +130,7 @@ QWidget* createControlWidget(const ControlLayout& layout, QWidget* parent) {
   widget->setGeometry(pixelGeometry(layout));
   widget->setFont(fontFor(layout.font));
   if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) fitLinesToHeight(box);
-  if (!layout.toolTip.empty()) widget->setToolTip(fromUtf8(layout.toolTip));
+  if (!layout.toolTip.empty()) widget->setToolTip(translatedText(layout.toolTip));
   if (layout.background || layout.foreground) {
     QPalette palette = widget->palette();
     // Buttons paint their background in the Button role, labels in Window: ask the widget.

@@ -212,6 +212,12 @@ void MainWindow::showMessage(const std::string& text, MessageIcon icon) {
   if (isVisible()) activateWindow();
 }
 
+std::string MainWindow::translated(std::string_view text) const {
+  if (text.empty()) return {};
+  const std::string source(text);
+  return QCoreApplication::translate("vexolite", source.c_str()).toStdString();
+}
+
 void MainWindow::beep() {
   QApplication::beep();
 }

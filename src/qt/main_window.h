@@ -52,6 +52,8 @@ class MainWindow : public QWidget, public Controls {
   void beep() override;
   void endProgram() override;
   ExportPlatform* exportPlatform() override { return &exportPlatform_; }
+  // Through the translator installed at start, in the context "vexolite".
+  std::string translated(std::string_view text) const override;
 
  private:
   void buildControls();

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
@@ -126,11 +127,20 @@ void QtExportPlatform::renderText(const std::string& caption, RasterSurface& sur
   surface.setColour(pen);
 }
 
+namespace {
+
+// A reason in the chosen language: the Qt layer translates its own, with its parts filled in.
+std::string said(const char* pattern, std::initializer_list<std::string> parts = {}) {
+  return fillIn(QCoreApplication::translate("vexolite", pattern).toStdString(), parts);
+}
+
+}  // namespace
+
 std::optional<std::string> QtExportPlatform::encodeBmp(const RasterSurface& surface,
                                                        std::vector<std::uint8_t>& bytes) {
   bytes.clear();
   QImage image(surface.width(), surface.height(), QImage::Format_RGB888);
-  if (image.isNull()) return std::string("no hay memoria para la imagen");
+  if (image.isNull()) return said(QT_TRANSLATE_NOOP("vexolite", "no hay memoria para la imagen"));
   setDotsPerInch96(image);
   static_assert(sizeof(Rgb) == 3, "Rgb is packed as three bytes, as Format_RGB888 is");
   const auto rowBytes = static_cast<std::size_t>(surface.width()) * sizeof(Rgb);
@@ -143,7 +153,8 @@ std::optional<std::string> QtExportPlatform::encodeBmp(const RasterSurface& surf
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "bmp");
   if (!writer.write(image)) {
-    return "no se puede codificar como BMP (" + text(writer.errorString()) + ")";
+    return said(QT_TRANSLATE_NOOP("vexolite", "no se puede codificar como BMP (%1)"),
+                {text(writer.errorString())});
   }
   bytes.assign(encoded.begin(), encoded.end());
   return std::nullopt;
@@ -154,13 +165,19 @@ std::optional<std::string> QtExportPlatform::encodeBmp(const RasterSurface& surf
 std::optional<std::string> QtExportPlatform::loadPicture(const std::filesystem::path& file,
                                                          RasterSurface& surface) {
   QFile in(file);
-  if (!in.open(QIODevice::ReadOnly)) return "no se puede abrir (" + text(in.errorString()) + ")";
+  if (!in.open(QIODevice::ReadOnly)) {
+    return said(QT_TRANSLATE_NOOP("vexolite", "no se puede abrir (%1)"), {text(in.errorString())});
+  }
   const qint64 length = in.size();
   if (length > kMaxPictureFileBytes) {
-    return "mide " + std::to_string(length) + " bytes, demasiado para una imagen de caso";
+    return said(QT_TRANSLATE_NOOP("vexolite", "mide %1 bytes, demasiado para una imagen de caso"),
+                {std::to_string(length)});
   }
   const QByteArray bytes = in.read(length);
-  if (bytes.size() != length) return "no se puede leer entero (" + text(in.errorString()) + ")";
+  if (bytes.size() != length) {
+    return said(QT_TRANSLATE_NOOP("vexolite", "no se puede leer entero (%1)"),
+                {text(in.errorString())});
+  }
   const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                            static_cast<std::size_t>(bytes.size()));
   if (auto problem = bitmapLayoutProblem(view)) return problem;
@@ -173,10 +190,11 @@ std::optional<std::string> QtExportPlatform::loadPicture(const std::filesystem::
     const DecodeLimit limit;
     QImageReader reader(&buffer, "bmp");
     reader.setAutoDetectImageFormat(false);
-    if (!reader.read(&image)) return "no es una imagen BMP que se pueda leer";
+    if (!reader.read(&image))
+      return said(QT_TRANSLATE_NOOP("vexolite", "no es una imagen BMP que se pueda leer"));
   }
   image = image.convertToFormat(QImage::Format_RGB32);
-  if (image.isNull()) return std::string("no hay memoria para la imagen");
+  if (image.isNull()) return said(QT_TRANSLATE_NOOP("vexolite", "no hay memoria para la imagen"));
   paintOver(image, surface);
   return std::nullopt;
 }
@@ -185,10 +203,11 @@ std::optional<std::string> QtExportPlatform::listFiles(const std::filesystem::pa
                                                        std::vector<std::string>& names) {
   names.clear();
   const QFileInfo info(folder);
-  if (!info.exists()) return std::string("no existe");
-  if (!info.isDir()) return std::string("no es una carpeta");
+  if (!info.exists()) return said(QT_TRANSLATE_NOOP("vexolite", "no existe"));
+  if (!info.isDir()) return said(QT_TRANSLATE_NOOP("vexolite", "no es una carpeta"));
   QDir dir(info.absoluteFilePath());
-  if (!dir.isReadable()) return std::string("no se puede leer su contenido");
+  if (!dir.isReadable())
+    return said(QT_TRANSLATE_NOOP("vexolite", "no se puede leer su contenido"));
   const QStringList entries = dir.entryList(QDir::Files, QDir::NoSort);
   names.reserve(static_cast<std::size_t>(entries.size()));
   for (const QString& entry : entries)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "qt/window_layout.h"
 
+#include "case_library/translatable.h"
 #include "viewer/surface_sizes.h"
 
 namespace vexolite {
@@ -116,35 +117,36 @@ constexpr ControlLayout window() {
 
 // Twenty-nine lines, laid out for a fixed-pitch reading in columns; trailing blanks count.
 constexpr std::string_view kHelpText =
-    "[  F1 ] esta Ayuda\r\n"
-    "[  ^  ] lateral derecho   hacia arriba\r\n"
-    "[  ↓  ] lateral derecho   hacia abajo\r\n"
-    "[  ←  ] lateral derecho   hacia izquierda\r\n"
-    "[  →  ] lateral izquierdo hacia derecha\r\n"
-    "[Pg Up] anterior  CASO  (x SOLUCIONES)\r\n"
-    "[Pg Dn] siguiente CASO  (x SOLUCIONES)\r\n"
-    "[Home ] anterior  CASO  (x ORDEN)\r\n"
-    "[ End ] siguiente CASO  (x ORDEN)\r\n"
-    "[0 a 9] ingresar  CASO  (del 0 al 9 y .)\r\n"
-    "[  -  ] alejar    imagen\r\n"
-    "[  +  ] acercar   imagen\r\n"
-    "[ Esc ] salir\r\n"
-    "El caso 705 muestra la forma y el color\r\n"
-    "de las 7 piezas del VEXO.\r\n"
-    "Con Click sobre el esquema que se muestra\r\n"
-    "abajo a la derecha, puede quitar o volver\r\n"
-    "a mostrar cualquiera de los 27 cubitos\r\n"
-    "de que se compone cada caso.\r\n"
-    "1, azul,     Trinomio  plano en forma de V.\r\n"
-    "2, verde,    Tetronimo plano en forma de L.\r\n"
-    "3, cian,     Tetronimo plano en forma de T.\r\n"
-    "4, rojo,     Tetronimo plano en forma de Z.\r\n"
-    "5, lila,     Tetronimo tridimensional de \r\n"
-    "             forma helicoidal dextrogira.\r\n"
-    "6, amarillo, Tetronimo tridimensional de \r\n"
-    "             forma helicoidal levogira.\r\n"
-    "7, gris,     Tetronimo tridimensional de \r\n"
-    "             forma de tripode.\r\n";
+    QT_TRANSLATE_NOOP("vexolite",
+                      "[  F1 ] esta Ayuda\r\n"
+                      "[  ^  ] lateral derecho   hacia arriba\r\n"
+                      "[  ↓  ] lateral derecho   hacia abajo\r\n"
+                      "[  ←  ] lateral derecho   hacia izquierda\r\n"
+                      "[  →  ] lateral izquierdo hacia derecha\r\n"
+                      "[Pg Up] anterior  CASO  (x SOLUCIONES)\r\n"
+                      "[Pg Dn] siguiente CASO  (x SOLUCIONES)\r\n"
+                      "[Home ] anterior  CASO  (x ORDEN)\r\n"
+                      "[ End ] siguiente CASO  (x ORDEN)\r\n"
+                      "[0 a 9] ingresar  CASO  (del 0 al 9 y .)\r\n"
+                      "[  -  ] alejar    imagen\r\n"
+                      "[  +  ] acercar   imagen\r\n"
+                      "[ Esc ] salir\r\n"
+                      "El caso 705 muestra la forma y el color\r\n"
+                      "de las 7 piezas del VEXO.\r\n"
+                      "Con Click sobre el esquema que se muestra\r\n"
+                      "abajo a la derecha, puede quitar o volver\r\n"
+                      "a mostrar cualquiera de los 27 cubitos\r\n"
+                      "de que se compone cada caso.\r\n"
+                      "1, azul,     Trinomio  plano en forma de V.\r\n"
+                      "2, verde,    Tetronimo plano en forma de L.\r\n"
+                      "3, cian,     Tetronimo plano en forma de T.\r\n"
+                      "4, rojo,     Tetronimo plano en forma de Z.\r\n"
+                      "5, lila,     Tetronimo tridimensional de \r\n"
+                      "             forma helicoidal dextrogira.\r\n"
+                      "6, amarillo, Tetronimo tridimensional de \r\n"
+                      "             forma helicoidal levogira.\r\n"
+                      "7, gris,     Tetronimo tridimensional de \r\n"
+                      "             forma de tripode.\r\n");
 
 constexpr ControlLayout helpBox() {
   ControlLayout c =
@@ -168,108 +170,167 @@ constexpr std::array<ControlLayout, kControlCount> kLayout{{
     picture(PlanSurface, "PlanSurface", 14340, 1845, 2145, 1725),
     picture(PageSurface, "PageSurface", 12570, 4050, 19305, 10350),
 
-    button(DrawButton, "DrawButton", 11221, 3646, 810, 405, "Dibujar",
-           "Pulsando la tecla [ Enter ] o haciendo click aquí, dará comienzo al sistema o "
-           "dibujará un caso.",
+    button(DrawButton, "DrawButton", 11221, 3646, 810, 405,
+           QT_TRANSLATE_NOOP("vexolite", "Dibujar"),
+           QT_TRANSLATE_NOOP(
+               "vexolite",
+               "Pulsando la tecla [ Enter ] o haciendo click aquí, dará comienzo al sistema o "
+               "dibujará un caso."),
            14),
-    button(HelpButton, "HelpButton", 9601, 3646, 810, 405, "Ayuda",
-           "Pulsando la tecla [ F1 ] o haciendo click aquí, recibira ayuda sobre el uso de las "
-           "teclas en este sistema.",
+    button(HelpButton, "HelpButton", 9601, 3646, 810, 405, QT_TRANSLATE_NOOP("vexolite", "Ayuda"),
+           QT_TRANSLATE_NOOP(
+               "vexolite",
+               "Pulsando la tecla [ F1 ] o haciendo click aquí, recibira ayuda sobre el uso de las "
+               "teclas en este sistema."),
            12),
-    button(TurnUpButton, "TurnUpButton", 10411, 1, 810, 810, "Arriba",
-           "Pulsando la tecla [ flecha arriba ] o haciendo click aqui, la cara lateral derecha "
-           "del [cubo] pasará a ocupar la cara superior del mismo.",
+    button(TurnUpButton, "TurnUpButton", 10411, 1, 810, 810,
+           QT_TRANSLATE_NOOP("vexolite", "Arriba"),
+           QT_TRANSLATE_NOOP(
+               "vexolite",
+               "Pulsando la tecla [ flecha arriba ] o haciendo click aqui, la cara lateral derecha "
+               "del [cubo] pasará a ocupar la cara superior del mismo."),
            1),
-    button(TurnDownButton, "TurnDownButton", 10410, 1621, 810, 810, "Abajo", {}, 4),
-    button(TurnLeftButton, "TurnLeftButton", 9601, 811, 810, 810, "Izquierda",
-           "Pulsando la tecla [ flecha izquierda ] o haciendo click aquí, la cara lateral "
-           "derecha del [cubo] pasará a ocupar la cara lateral izquierda del mismo.",
+    button(TurnDownButton, "TurnDownButton", 10410, 1621, 810, 810,
+           QT_TRANSLATE_NOOP("vexolite", "Abajo"), {}, 4),
+    button(TurnLeftButton, "TurnLeftButton", 9601, 811, 810, 810,
+           QT_TRANSLATE_NOOP("vexolite", "Izquierda"),
+           QT_TRANSLATE_NOOP(
+               "vexolite",
+               "Pulsando la tecla [ flecha izquierda ] o haciendo click aquí, la cara lateral "
+               "derecha del [cubo] pasará a ocupar la cara lateral izquierda del mismo."),
            2),
-    button(TurnRightButton, "TurnRightButton", 11221, 811, 810, 810, "Derecha",
-           "Pulsando la tecla [ flecha derecha ] o haciendo click aquí, la cara lateral "
-           "izquierda del [cubo] pasará a ocupar la cara lateral derecha del mismo.",
+    button(TurnRightButton, "TurnRightButton", 11221, 811, 810, 810,
+           QT_TRANSLATE_NOOP("vexolite", "Derecha"),
+           QT_TRANSLATE_NOOP(
+               "vexolite",
+               "Pulsando la tecla [ flecha derecha ] o haciendo click aquí, la cara lateral "
+               "izquierda del [cubo] pasará a ocupar la cara lateral derecha del mismo."),
            3),
-    button(PreviousByNumberButton, "PreviousByNumberButton", 9601, 2836, 810, 405, "Ant x Num",
-           "Pulsando la tecla [ Home ] o haciendo click aquí, pasará al anterior problema por "
-           "número de orden.",
+    button(PreviousByNumberButton, "PreviousByNumberButton", 9601, 2836, 810, 405,
+           QT_TRANSLATE_NOOP("vexolite", "Ant x Num"),
+           QT_TRANSLATE_NOOP(
+               "vexolite",
+               "Pulsando la tecla [ Home ] o haciendo click aquí, pasará al anterior problema por "
+               "número de orden."),
            6),
-    button(NextByNumberButton, "NextByNumberButton", 9601, 3241, 810, 405, "Sig x Num",
-           "Pulsando la tecla [ End ] o haciendo click aquí, pasará al siguiente problema por "
-           "número de orden.",
+    button(NextByNumberButton, "NextByNumberButton", 9601, 3241, 810, 405,
+           QT_TRANSLATE_NOOP("vexolite", "Sig x Num"),
+           QT_TRANSLATE_NOOP(
+               "vexolite",
+               "Pulsando la tecla [ End ] o haciendo click aquí, pasará al siguiente problema por "
+               "número de orden."),
            9),
-    button(PreviousBySolutionsButton, "PreviousBySolutionsButton", 10411, 2836, 810, 405,
-           "Ant x Sol",
-           "Pulsando  la tecla [ Pg Up ] o haciendo click aquí, pasará al anterior problema con "
-           "igual o menor número de soluciones.",
-           7),
-    button(NextBySolutionsButton, "NextBySolutionsButton", 10411, 3241, 810, 405, "Sig x Sol",
-           "Pulsando la tecla [ Pg Dn ] o haciendo click aquí, pasará al siguiente problema con "
-           "igual o mayor número de soluciones.",
-           10),
-    button(ZoomOutButton, "ZoomOutButton", 11221, 2836, 810, 405, "Alejar",
-           "Pulsando la tecla [ - ] o haciendo click aquí, la imagen se alejará.", 8),
-    button(ZoomInButton, "ZoomInButton", 11221, 3241, 810, 405, "Acercar",
-           "Pulsando la tecla [ + ] o haciendo click aqui, la imagen se acercará.", 11),
-    button(ExportCaseButton, "ExportCaseButton", 10411, 3646, 810, 405, "BMP",
-           "Genera BMP del caso que se está mostrando (alejar ANTES la imagen lo más posible).",
-           13),
-    button(ExportAllButton, "ExportAllButton", 12690, 2820, 465, 465, "all BMP",
-           "Para generar  BMP  de todos los casos existentes.", 24),
-    button(ComposePagesButton, "ComposePagesButton", 9601, 1966, 465, 465, "pag BMP",
-           "Para compaginar los BMP anteriomente seleccionados, en un nuevo BMP que los agrupe.",
-           5),
+    button(
+        PreviousBySolutionsButton, "PreviousBySolutionsButton", 10411, 2836, 810, 405,
+        QT_TRANSLATE_NOOP("vexolite", "Ant x Sol"),
+        QT_TRANSLATE_NOOP(
+            "vexolite",
+            "Pulsando  la tecla [ Pg Up ] o haciendo click aquí, pasará al anterior problema con "
+            "igual o menor número de soluciones."),
+        7),
+    button(
+        NextBySolutionsButton, "NextBySolutionsButton", 10411, 3241, 810, 405,
+        QT_TRANSLATE_NOOP("vexolite", "Sig x Sol"),
+        QT_TRANSLATE_NOOP(
+            "vexolite",
+            "Pulsando la tecla [ Pg Dn ] o haciendo click aquí, pasará al siguiente problema con "
+            "igual o mayor número de soluciones."),
+        10),
+    button(ZoomOutButton, "ZoomOutButton", 11221, 2836, 810, 405,
+           QT_TRANSLATE_NOOP("vexolite", "Alejar"),
+           QT_TRANSLATE_NOOP(
+               "vexolite", "Pulsando la tecla [ - ] o haciendo click aquí, la imagen se alejará."),
+           8),
+    button(ZoomInButton, "ZoomInButton", 11221, 3241, 810, 405,
+           QT_TRANSLATE_NOOP("vexolite", "Acercar"),
+           QT_TRANSLATE_NOOP(
+               "vexolite", "Pulsando la tecla [ + ] o haciendo click aqui, la imagen se acercará."),
+           11),
+    button(
+        ExportCaseButton, "ExportCaseButton", 10411, 3646, 810, 405, "BMP",
+        QT_TRANSLATE_NOOP(
+            "vexolite",
+            "Genera BMP del caso que se está mostrando (alejar ANTES la imagen lo más posible)."),
+        13),
+    button(ExportAllButton, "ExportAllButton", 12690, 2820, 465, 465,
+           QT_TRANSLATE_NOOP("vexolite", "all BMP"),
+           QT_TRANSLATE_NOOP("vexolite", "Para generar  BMP  de todos los casos existentes."), 24),
+    button(
+        ComposePagesButton, "ComposePagesButton", 9601, 1966, 465, 465,
+        QT_TRANSLATE_NOOP("vexolite", "pag BMP"),
+        QT_TRANSLATE_NOOP(
+            "vexolite",
+            "Para compaginar los BMP anteriomente seleccionados, en un nuevo BMP que los agrupe."),
+        5),
 
-    piece(PieceV, "PieceV", 195, "Pieza 1, azul", {0, 0, 255},
-          "1, azul, Triónimo  plano en forma de V.", 17),
-    piece(PieceL, "PieceL", 405, "Pieza 2, verde", {0, 128, 0},
-          "2, verde, Tetrónimo plano en forma de L.", 18),
-    piece(PieceT, "PieceT", 615, "Pieza 3, cian", {0, 255, 255},
-          "3, celeste, Tetrónimo plano en forma de T.", 19),
-    piece(PieceZ, "PieceZ", 825, "Pieza 4, rojo", {255, 0, 0},
-          "4, rojo, Tetrónimo plano en forma de Z.", 20),
-    piece(PieceRightScrew, "PieceRightScrew", 1035, "Pieza 5, lila", {255, 0, 255},
-          "5, lila, Tetrónimo tridimensional de forma helicoidal dextrógira.", 21),
-    piece(PieceLeftScrew, "PieceLeftScrew", 1245, "Pieza 6, amarillo", {255, 255, 0},
-          "6, amarillo, Tetrónimo tridimensional de forma helicoidal levógira.", 22),
-    piece(PieceTripod, "PieceTripod", 1455, "Pieza 7, gris", {64, 64, 64},
-          "7, gris      , Tetrónimo tridimensional de forma de trípode.", 23),
-    helpOption(NoHelpOption, "NoHelpOption", 6660, 1515, "Ayuda: 0 piezas",
-               "Opción para jugar sin ayuda.", true, 15),
-    helpOption(OnePieceHelpOption, "OnePieceHelpOption", 6885, 2745, "Ayuda: 1 pieza (> 10 sol)",
-               "Opción para jugar con ayuda.", false, 16),
+    piece(PieceV, "PieceV", 195, QT_TRANSLATE_NOOP("vexolite", "Pieza 1, azul"), {0, 0, 255},
+          QT_TRANSLATE_NOOP("vexolite", "1, azul, Triónimo  plano en forma de V."), 17),
+    piece(PieceL, "PieceL", 405, QT_TRANSLATE_NOOP("vexolite", "Pieza 2, verde"), {0, 128, 0},
+          QT_TRANSLATE_NOOP("vexolite", "2, verde, Tetrónimo plano en forma de L."), 18),
+    piece(PieceT, "PieceT", 615, QT_TRANSLATE_NOOP("vexolite", "Pieza 3, cian"), {0, 255, 255},
+          QT_TRANSLATE_NOOP("vexolite", "3, celeste, Tetrónimo plano en forma de T."), 19),
+    piece(PieceZ, "PieceZ", 825, QT_TRANSLATE_NOOP("vexolite", "Pieza 4, rojo"), {255, 0, 0},
+          QT_TRANSLATE_NOOP("vexolite", "4, rojo, Tetrónimo plano en forma de Z."), 20),
+    piece(PieceRightScrew, "PieceRightScrew", 1035, QT_TRANSLATE_NOOP("vexolite", "Pieza 5, lila"),
+          {255, 0, 255},
+          QT_TRANSLATE_NOOP("vexolite",
+                            "5, lila, Tetrónimo tridimensional de forma helicoidal dextrógira."),
+          21),
+    piece(PieceLeftScrew, "PieceLeftScrew", 1245,
+          QT_TRANSLATE_NOOP("vexolite", "Pieza 6, amarillo"), {255, 255, 0},
+          QT_TRANSLATE_NOOP("vexolite",
+                            "6, amarillo, Tetrónimo tridimensional de forma helicoidal levógira."),
+          22),
+    piece(PieceTripod, "PieceTripod", 1455, QT_TRANSLATE_NOOP("vexolite", "Pieza 7, gris"),
+          {64, 64, 64},
+          QT_TRANSLATE_NOOP("vexolite",
+                            "7, gris      , Tetrónimo tridimensional de forma de trípode."),
+          23),
+    helpOption(NoHelpOption, "NoHelpOption", 6660, 1515,
+               QT_TRANSLATE_NOOP("vexolite", "Ayuda: 0 piezas"),
+               QT_TRANSLATE_NOOP("vexolite", "Opción para jugar sin ayuda."), true, 15),
+    helpOption(OnePieceHelpOption, "OnePieceHelpOption", 6885, 2745,
+               QT_TRANSLATE_NOOP("vexolite", "Ayuda: 1 pieza (> 10 sol)"),
+               QT_TRANSLATE_NOOP("vexolite", "Opción para jugar con ayuda."), false, 16),
 
-    check(MirrorX, "MirrorX", 4407, "X", "Simetría eje  X."),
-    check(MirrorY, "MirrorY", 4599, "Y", "Simetría eje  Y."),
-    check(MirrorZ, "MirrorZ", 4791, "Z", "Simetría eje  Z."),
+    check(MirrorX, "MirrorX", 4407, "X", QT_TRANSLATE_NOOP("vexolite", "Simetría eje  X.")),
+    check(MirrorY, "MirrorY", 4599, "Y", QT_TRANSLATE_NOOP("vexolite", "Simetría eje  Y.")),
+    check(MirrorZ, "MirrorZ", 4791, "Z", QT_TRANSLATE_NOOP("vexolite", "Simetría eje  Z.")),
     check(MirrorXYSlash, "MirrorXYSlash", 4983, "XY/",
-          "Simetría diagonal sobre plano XY con sentido \"/\"."),
+          QT_TRANSLATE_NOOP("vexolite", "Simetría diagonal sobre plano XY con sentido \"/\".")),
     check(MirrorXYBackslash, "MirrorXYBackslash", 5175, "XY\\",
-          "Simetría diagonal sobre plano XY con sentido \"\\\"."),
+          QT_TRANSLATE_NOOP("vexolite", "Simetría diagonal sobre plano XY con sentido \"\\\".")),
     check(MirrorXZSlash, "MirrorXZSlash", 5367, "XZ/",
-          "Simetría diagonal sobre plano XZ con sentido \"/\"."),
+          QT_TRANSLATE_NOOP("vexolite", "Simetría diagonal sobre plano XZ con sentido \"/\".")),
     check(MirrorXZBackslash, "MirrorXZBackslash", 5559, "XZ\\",
-          "Simetría diagonal sobre plano XZ con sentido \"\\\"."),
+          QT_TRANSLATE_NOOP("vexolite", "Simetría diagonal sobre plano XZ con sentido \"\\\".")),
     check(MirrorYZSlash, "MirrorYZSlash", 5751, "YZ/",
-          "Simetría diagonal sobre plano YZ con sentido \"/\"."),
+          QT_TRANSLATE_NOOP("vexolite", "Simetría diagonal sobre plano YZ con sentido \"/\".")),
     check(MirrorYZBackslash, "MirrorYZBackslash", 5940, "YZ\\",
-          "Simetría diagonal sobre plano YZ con sentido \"\\\"."),
+          QT_TRANSLATE_NOOP("vexolite", "Simetría diagonal sobre plano YZ con sentido \"\\\".")),
 
     label(CaseLabel, "CaseLabel", 9615, 4065, 1500, 225, {},
-          "Aquí muestra el número de Caso (nombre del Caso).", kWhite),
+          QT_TRANSLATE_NOOP("vexolite", "Aquí muestra el número de Caso (nombre del Caso)."),
+          kWhite),
     label(SolutionsLabel, "SolutionsLabel", 9615, 4275, 1500, 225, {},
-          "Aquí muestra la cantidad de soluciones que tiene el caso que se esta observando.",
+          QT_TRANSLATE_NOOP(
+              "vexolite",
+              "Aquí muestra la cantidad de soluciones que tiene el caso que se esta observando."),
           kWhite),
     label(CaseNumberLabel, "CaseNumberLabel", 12570, 2460, 1500, 225),
     label(SolutionCountLabel, "SolutionCountLabel", 12570, 2130, 1500, 225, {}, {}, kWhite),
-    label(SymmetryHeading, "SymmetryHeading", 11400, 4170, 840, 255, "Sime"),
+    label(SymmetryHeading, "SymmetryHeading", 11400, 4170, 840, 255,
+          QT_TRANSLATE_NOOP("vexolite", "Sime")),
     label(SizeHeading, "SizeHeading", 11551, 1740, 420, 210, "Size", {}, std::nullopt, kBlack),
     label(SizeX, "SizeX", 11551, 1950, 420, 210),
     label(SizeY, "SizeY", 11551, 2160, 420, 210),
     label(SizeZ, "SizeZ", 11551, 2370, 420, 210),
 
     textBox(CaseNumberBox, "CaseNumberBox", ControlKind::TextBox, 10560, 4485, 555, 225, {},
-            "Aquí puede ingresar un número de caso usando los números 1,2,3,4,5,6,7,8,9,0 y el "
-            "punto [.] cuando sea necesario.",
+            QT_TRANSLATE_NOOP(
+                "vexolite",
+                "Aquí puede ingresar un número de caso usando los números 1,2,3,4,5,6,7,8,9,0 y el "
+                "punto [.] cuando sea necesario."),
             0),
     helpBox(),
     textBox(ZoomBox, "ZoomBox", ControlKind::TextBox, 12570, 90, 450, 375, "1", {}, -1),

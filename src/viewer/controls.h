@@ -117,6 +117,10 @@ class Controls {
   // the wait cursor. Nothing for a window that cannot export; the export buttons then do
   // nothing.
   virtual ExportPlatform* exportPlatform() { return nullptr; }
+
+  // A text marked with QT_TRANSLATE_NOOP("vexolite", ...) in the chosen language.
+  // Unchanged by default: Spanish is the source language, so headless runs and fakes keep it.
+  virtual std::string translated(std::string_view text) const { return std::string(text); }
 };
 
 }  // namespace vexolite

@@ -5,8 +5,12 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <span>
 
 #include "case_library/case_decoding.h"
+#include "case_library/case_file.h"
+#include "export/bitmap_layout.h"
+#include "export/file_replacement.h"
 #include "viewer/surface_sizes.h"
 
 namespace vexolite {
@@ -28,28 +32,43 @@ RasterSurface surfaceOf(Control picture) {
   return RasterSurface(size.width, size.height);
 }
 
+// A decoded label with its opening word in the chosen language. A translation of another width
+// would shift the number out of the label and the exported stamp, so it is not used.
+std::string labelInChosenLanguage(const Controls& controls, const std::string& label,
+                                  std::string_view word) {
+  const std::string local = controls.translated(word);
+  if (local.size() != word.size() || !label.starts_with(word)) return label;
+  return local + label.substr(word.size());
+}
+
 // Why a record is not a case, as the viewer's message says it (Spanish, without accents).
-std::string recordFaultText(const RecordFault& fault) {
+std::string recordFaultText(const Controls& controls, const RecordFault& fault) {
+  const auto say = [&controls](std::string_view pattern,
+                               std::initializer_list<std::string> args = {}) {
+    return fillIn(controls.translated(pattern), args);
+  };
   switch (fault.kind) {
     case RecordFaultKind::HighByteTooLarge:
-      return "el byte alto vale " + std::to_string(fault.value) + ", 128 o mas";
+      return say(QT_TRANSLATE_NOOP("vexolite", "el byte alto vale %1, 128 o mas"),
+                 {std::to_string(fault.value)});
     case RecordFaultKind::CaseValueTooLarge:
-      return "el valor de caso " + std::to_string(fault.value) + " tiene mas de 4 cifras";
+      return say(QT_TRANSLATE_NOOP("vexolite", "el valor de caso %1 tiene mas de 4 cifras"),
+                 {std::to_string(fault.value)});
     case RecordFaultKind::CellGroupTooLarge:
-      return "el grupo de celdas " + std::to_string(fault.group) + " vale " +
-             std::to_string(fault.value) + ", mas de 4 cifras";
+      return say(QT_TRANSLATE_NOOP("vexolite", "el grupo de celdas %1 vale %2, mas de 4 cifras"),
+                 {std::to_string(fault.group), std::to_string(fault.value)});
     case RecordFaultKind::TooManyCubes:
-      return "la figura tiene mas de 27 cubitos";
+      return say(QT_TRANSLATE_NOOP("vexolite", "la figura tiene mas de 27 cubitos"));
     case RecordFaultKind::TooManyLayers:
-      return "la figura tiene mas de 16 capas";
+      return say(QT_TRANSLATE_NOOP("vexolite", "la figura tiene mas de 16 capas"));
     case RecordFaultKind::TooManyRows:
-      return "una capa tiene mas de 16 filas";
+      return say(QT_TRANSLATE_NOOP("vexolite", "una capa tiene mas de 16 filas"));
     case RecordFaultKind::TooManyCells:
-      return "una fila tiene mas de 16 celdas";
+      return say(QT_TRANSLATE_NOOP("vexolite", "una fila tiene mas de 16 celdas"));
     case RecordFaultKind::FigureSignInvalid:
-      return "la figura tiene un signo no valido";
+      return say(QT_TRANSLATE_NOOP("vexolite", "la figura tiene un signo no valido"));
   }
-  return "el registro no es valido";
+  return say(QT_TRANSLATE_NOOP("vexolite", "el registro no es valido"));
 }
 
 }  // namespace
@@ -67,6 +86,26 @@ std::string Viewer::fileName() const {
   return caseFile_ ? caseFile_->string() : std::string(kCaseFileName);
 }
 
+std::string Viewer::say(std::string_view pattern, std::initializer_list<std::string> args) const {
+  return fillIn(controls_.translated(pattern), args);
+}
+
+// A reason is either marked as a whole or filled from one of the lower layers' patterns.
+std::string Viewer::reasonText(const std::string& reason) const {
+  std::string local = controls_.translated(reason);
+  if (local != reason) return local;
+  for (const auto& patterns : {std::span<const std::string_view>(kCaseFileReasonPatterns),
+                               std::span<const std::string_view>(kFileReplacementReasonPatterns),
+                               std::span<const std::string_view>(kBitmapReasonPatterns)}) {
+    for (std::string_view pattern : patterns) {
+      if (auto parts = partsFilling(pattern, reason)) {
+        return fillIn(controls_.translated(pattern), *parts);
+      }
+    }
+  }
+  return reason;
+}
+
 // Finds the case file and counts its records. Leaves the reason in caseFileProblem_ when no
 // record can be shown; returns a warning when whole records are followed by a partial one.
 std::string Viewer::measureCaseFile() {
@@ -78,31 +117,40 @@ std::string Viewer::measureCaseFile() {
     for (const auto& folder : searchedFolders(search_)) {
       folders += (folders.empty() ? "" : ", ") + folder.string();
     }
-    caseFileProblem_ = "No se encuentra el archivo " + std::string(kCaseFileName) +
-                       ". Se busco en: " + folders + ".";
+    caseFileProblem_ =
+        say(QT_TRANSLATE_NOOP("vexolite", "No se encuentra el archivo %1. Se busco en: %2."),
+            {std::string(kCaseFileName), folders});
     return {};
   }
   if (auto reason = channel_.open(*caseFile_)) {
-    caseFileProblem_ = "No se puede leer el archivo " + fileName() + ": " + *reason + ".";
+    caseFileProblem_ = say(QT_TRANSLATE_NOOP("vexolite", "No se puede leer el archivo %1: %2."),
+                           {fileName(), reasonText(*reason)});
     return {};
   }
   const std::optional<std::uint64_t> length = channel_.length();
   channel_.close();
   if (!length) {
-    caseFileProblem_ = "No se puede leer el archivo " + fileName() + ": no se puede medir.";
+    caseFileProblem_ =
+        say(QT_TRANSLATE_NOOP("vexolite", "No se puede leer el archivo %1: no se puede medir."),
+            {fileName()});
     return {};
   }
   state_.catalogue.recordCount =
       static_cast<int>(std::min<std::uint64_t>(*length / kRecordSize, kMostRecords));
   if (*length == 0) {
-    caseFileProblem_ = "El archivo " + fileName() + " esta vacio: no tiene ningun caso.";
+    caseFileProblem_ =
+        say(QT_TRANSLATE_NOOP("vexolite", "El archivo %1 esta vacio: no tiene ningun caso."),
+            {fileName()});
   } else if (*length < kRecordSize) {
-    caseFileProblem_ = "El archivo " + fileName() + " mide " + std::to_string(*length) +
-                       " bytes, menos que un caso de 154 bytes: no tiene ningun caso.";
+    caseFileProblem_ = say(QT_TRANSLATE_NOOP("vexolite",
+                                             "El archivo %1 mide %2 bytes, menos que un caso de "
+                                             "154 bytes: no tiene ningun caso."),
+                           {fileName(), std::to_string(*length)});
   } else if (const std::uint64_t partial = *length % kRecordSize; partial != 0) {
-    return "El archivo " + fileName() + " mide " + std::to_string(*length) +
-           " bytes, que no es multiplo de 154: se ignoran los " + std::to_string(partial) +
-           " bytes del registro final incompleto.";
+    return say(QT_TRANSLATE_NOOP("vexolite",
+                                 "El archivo %1 mide %2 bytes, que no es multiplo de 154: se "
+                                 "ignoran los %3 bytes del registro final incompleto."),
+               {fileName(), std::to_string(*length), std::to_string(partial)});
   }
   return {};
 }
@@ -121,7 +169,7 @@ void Viewer::start() {
   } else if (!partialRecordWarning.empty()) {
     controls_.showMessage(partialRecordWarning, MessageIcon::Exclamation);
   }
-  controls_.showMessage(kStartMessage, MessageIcon::Exclamation);
+  controls_.showMessage(controls_.translated(kStartMessage), MessageIcon::Exclamation);
 }
 
 const RasterSurface& Viewer::picture(Control picture) const {
@@ -208,7 +256,8 @@ bool Viewer::showCurrentRecord() {
   }
   channel_.close();
   if (auto reason = channel_.open(*caseFile_)) {
-    controls_.showMessage("No se puede leer el archivo " + fileName() + ": " + *reason + ".",
+    controls_.showMessage(say(QT_TRANSLATE_NOOP("vexolite", "No se puede leer el archivo %1: %2."),
+                              {fileName(), reasonText(*reason)}),
                           MessageIcon::Critical);
     return false;
   }
@@ -217,27 +266,33 @@ bool Viewer::showCurrentRecord() {
   RawRecord raw{};
   if (auto reason = channel_.read(record, raw)) {
     channel_.close();
-    controls_.showMessage("No se puede leer el registro " + std::to_string(record) +
-                              " del archivo " + fileName() + ": " + *reason + ".",
-                          MessageIcon::Critical);
+    controls_.showMessage(
+        say(QT_TRANSLATE_NOOP("vexolite", "No se puede leer el registro %1 del archivo %2: %3."),
+            {std::to_string(record), fileName(), reasonText(*reason)}),
+        MessageIcon::Critical);
     return false;
   }
   ParseResult<DecodedCase> decoded = decodeRecord(raw);
   if (!decoded) {
     channel_.close();
-    controls_.showMessage("El registro " + std::to_string(record) + " del archivo " + fileName() +
-                              " no es un caso valido: " + recordFaultText(decoded.error()) +
-                              " (byte " + std::to_string(decoded.error().byteOffset) +
-                              " del registro).",
-                          MessageIcon::Critical);
+    controls_.showMessage(
+        say(QT_TRANSLATE_NOOP("vexolite",
+                              "El registro %1 del archivo %2 no es un caso valido: %3 (byte %4 "
+                              "del registro)."),
+            {std::to_string(record), fileName(), recordFaultText(controls_, decoded.error()),
+             std::to_string(decoded.error().byteOffset)}),
+        MessageIcon::Critical);
     return false;
   }
   state_.shownCase = decoded.value().texts;
   applyFigure(decoded.value().figure, state_.figure);
 
-  controls_.setText(Control::CaseLabel, state_.shownCase.caseLabel);
+  controls_.setText(Control::CaseLabel,
+                    labelInChosenLanguage(controls_, state_.shownCase.caseLabel, kCaseLabelWord));
   controls_.setText(Control::CaseNumberLabel, state_.shownCase.caseText);
-  controls_.setText(Control::SolutionsLabel, state_.shownCase.solutionLabel);
+  controls_.setText(
+      Control::SolutionsLabel,
+      labelInChosenLanguage(controls_, state_.shownCase.solutionLabel, kSolutionLabelWord));
   controls_.setText(Control::SolutionCountLabel, state_.shownCase.solutionText);
   channel_.close();
   redraw();

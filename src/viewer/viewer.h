@@ -7,6 +7,7 @@
 #include <string>
 
 #include "case_library/case_file.h"
+#include "case_library/translatable.h"
 #include "drawing/drawing_size.h"
 #include "drawing/piece_palette.h"
 #include "geometry/quarter_turns.h"
@@ -21,7 +22,7 @@ namespace vexolite {
 inline constexpr double kStartZoom = 0.5;
 inline constexpr int kLastCaseNumber = 705;
 inline constexpr char kStartMessage[] =
-    "En proxima pantalla pulsar enter para dar comienzo al sistema";
+    QT_TRANSLATE_NOOP("vexolite", "En proxima pantalla pulsar enter para dar comienzo al sistema");
 
 // The back end of the window. The front end translates toolkit events into the event entry
 // points below and implements Controls; everything else happens here. One thread: each entry
@@ -87,6 +88,10 @@ class Viewer {
   std::string measureCaseFile();
   void replaceTypedText(const std::string& replacement, std::size_t characterCount);
   std::string fileName() const;
+  // A marked message template in the chosen language, its %1, %2... filled with args.
+  std::string say(std::string_view pattern, std::initializer_list<std::string> args = {}) const;
+  // A reason a lower layer gave, in the chosen language.
+  std::string reasonText(const std::string& reason) const;
   // Composes the shown case's image and writes it under its two names; returns why not.
   std::optional<std::string> writeCaseImage(ExportPlatform& platform);
 

@@ -38,18 +38,27 @@ struct PendingMessage {
 // box still fits the screen.
 constexpr std::size_t kSkipsNamed = 20;
 
-std::string skippedFilesMessage(const std::vector<std::string>& skipped, int pagesWritten) {
-  std::string text = "No se pueden leer como imagen " + std::to_string(skipped.size()) +
-                     (skipped.size() == 1 ? " archivo, que no entra" : " archivos, que no entran") +
-                     " en las paginas: ";
+std::string skippedFilesMessage(const Controls& controls, const std::vector<std::string>& skipped,
+                                int pagesWritten) {
+  std::string list;
   for (std::size_t n = 0; n < skipped.size() && n < kSkipsNamed; ++n) {
-    text += (n == 0 ? "" : "; ") + skipped[n];
+    list += (n == 0 ? "" : "; ") + skipped[n];
   }
   if (skipped.size() > kSkipsNamed) {
-    text += "; y " + std::to_string(skipped.size() - kSkipsNamed) + " mas";
+    list += fillIn(controls.translated(QT_TRANSLATE_NOOP("vexolite", "; y %1 mas")),
+                   {std::to_string(skipped.size() - kSkipsNamed)});
   }
-  text += ".";
-  if (pagesWritten == 0) text += " No se escribio ninguna pagina.";
+  const std::string_view pattern =
+      skipped.size() == 1 ? QT_TRANSLATE_NOOP("vexolite",
+                                              "No se pueden leer como imagen %1 archivo, que no "
+                                              "entra en las paginas: %2.")
+                          : QT_TRANSLATE_NOOP("vexolite",
+                                              "No se pueden leer como imagen %1 archivos, que no "
+                                              "entran en las paginas: %2.");
+  std::string text = fillIn(controls.translated(pattern), {std::to_string(skipped.size()), list});
+  if (pagesWritten == 0) {
+    text += controls.translated(QT_TRANSLATE_NOOP("vexolite", " No se escribio ninguna pagina."));
+  }
   return text;
 }
 
@@ -63,10 +72,10 @@ void Viewer::exportCaseImage() {
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
   if (state_.shownCase.caseCode.empty()) {
-    controls_.showMessage(
-        "Todavia no hay ningun caso dibujado: pulsar enter para dibujar uno antes de generar su "
-        "BMP.",
-        MessageIcon::Exclamation);
+    controls_.showMessage(say(QT_TRANSLATE_NOOP("vexolite",
+                                                "Todavia no hay ningun caso dibujado: pulsar enter "
+                                                "para dibujar uno antes de generar su BMP.")),
+                          MessageIcon::Exclamation);
     return;
   }
   if (auto failure = writeCaseImage(*platform)) {
@@ -96,7 +105,10 @@ std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
     std::optional<std::string> reason;
     if (bytes.empty()) reason = platform.encodeBmp(caseImage_, bytes);
     if (!reason) reason = replaceFileContents(file, bytes);
-    if (reason) return "No se puede escribir el archivo " + file.string() + ": " + *reason + ".";
+    if (reason) {
+      return say(QT_TRANSLATE_NOOP("vexolite", "No se puede escribir el archivo %1: %2."),
+                 {file.string(), reasonText(*reason)});
+    }
   }
   return std::nullopt;
 }
@@ -118,7 +130,9 @@ void Viewer::exportAllCases() {
   }
   if (failure) {
     controls_.showMessage(
-        *failure + " La generacion de los BMP de todos los casos se detiene aqui.",
+        say(QT_TRANSLATE_NOOP("vexolite",
+                              "%1 La generacion de los BMP de todos los casos se detiene aqui."),
+            {*failure}),
         MessageIcon::Critical);
   }
 }
@@ -137,15 +151,16 @@ void Viewer::composePages() {
     std::vector<std::string> names;
     if (auto reason =
             platform->listFiles(folder.empty() ? std::filesystem::path(".") : folder, names)) {
-      messages.push_back(
-          {"No se puede leer la carpeta " + folderName(folder) + ": " + *reason + "."});
+      messages.push_back({say(QT_TRANSLATE_NOOP("vexolite", "No se puede leer la carpeta %1: %2."),
+                              {folderName(folder), reasonText(*reason)})});
       names.clear();
     }
     const std::vector<std::string> listing = matchingNames(std::move(names), kCaseImagePattern);
     if (listing.empty() && messages.empty()) {
-      messages.push_back({"No se encontro ninguna imagen de caso (" +
-                              std::string(kCaseImagePattern) + ") en la carpeta " +
-                              folderName(folder) + ": no se escribio ninguna pagina.",
+      messages.push_back({say(QT_TRANSLATE_NOOP("vexolite",
+                                                "No se encontro ninguna imagen de caso (%1) en la "
+                                                "carpeta %2: no se escribio ninguna pagina."),
+                              {std::string(kCaseImagePattern), folderName(folder)}),
                           MessageIcon::Exclamation});
     }
     int filled = 0;  // cells of the page being composed that hold an image
@@ -154,7 +169,7 @@ void Viewer::composePages() {
       RasterSurface& picture = caseImage_;
       picture.clear();
       if (auto reason = platform->loadPicture(folder / name, picture)) {
-        skipped.push_back(name + " (" + *reason + ")");
+        skipped.push_back(name + " (" + reasonText(*reason) + ")");
         continue;
       }
       if (filled == 0) pageSurface_.clear();
@@ -183,7 +198,8 @@ void Viewer::composePages() {
     controls_.showPicture(Control::PageSurface, pageSurface_);
   }
   if (!skipped.empty()) {
-    messages.push_back({skippedFilesMessage(skipped, pagesWritten), MessageIcon::Exclamation});
+    messages.push_back(
+        {skippedFilesMessage(controls_, skipped, pagesWritten), MessageIcon::Exclamation});
   }
   for (const PendingMessage& message : messages) {
     controls_.showMessage(message.text, message.icon);
@@ -194,18 +210,22 @@ std::optional<std::string> Viewer::writeNextPage(ExportPlatform& platform) {
   const int next = state_.pageNumber + 1;
   const std::optional<std::string> name = pageFileName(next);
   if (!name) {
-    return "No se puede escribir la pagina " + std::to_string(next) +
-           ": los nombres de pagina solo tienen dos cifras, de vexo-pag01.bmp a vexo-pag99.bmp. "
-           "Las paginas ya escritas quedan como estan; para empezar de nuevo por vexo-pag01.bmp "
-           "hay que cerrar el programa y volver a abrirlo.";
+    return say(QT_TRANSLATE_NOOP("vexolite",
+                                 "No se puede escribir la pagina %1: los nombres de pagina solo "
+                                 "tienen dos cifras, de vexo-pag01.bmp a vexo-pag99.bmp. Las "
+                                 "paginas ya escritas quedan como estan; para empezar de nuevo por "
+                                 "vexo-pag01.bmp hay que cerrar el programa y volver a abrirlo."),
+               {std::to_string(next)});
   }
   const std::filesystem::path file = search_.workingFolder / *name;
   std::vector<std::uint8_t> bytes;
   std::optional<std::string> reason = platform.encodeBmp(pageSurface_, bytes);
   if (!reason) reason = replaceFileContents(file, bytes);
   if (reason) {
-    return "No se puede escribir el archivo " + file.string() + ": " + *reason +
-           ". La composicion de paginas se detiene aqui.";
+    return say(QT_TRANSLATE_NOOP("vexolite",
+                                 "No se puede escribir el archivo %1: %2. La composicion de "
+                                 "paginas se detiene aqui."),
+               {file.string(), reasonText(*reason)});
   }
   state_.pageNumber = next;
   controls_.showPicture(Control::PageSurface, pageSurface_);

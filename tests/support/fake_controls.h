@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "case_library/code_points.h"
@@ -45,6 +46,11 @@ class FakeControls : public Controls {
         {t, icon, visible[index(Control::FigureView)], visible[index(Control::HelpBox)]});
   }
   void beep() override { ++beeps; }
+  // A translator of a few texts, as a test sets it; every other text stays as it is.
+  std::string translated(std::string_view t) const override {
+    const auto found = translations.find(std::string(t));
+    return found != translations.end() ? found->second : std::string(t);
+  }
   void endProgram() override { ended = true; }
 
   static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
@@ -57,6 +63,7 @@ class FakeControls : public Controls {
   std::array<int, kControlCount> picturesShown{};
   std::map<Control, RasterSurface> lastPicture;  // as last shown, by picture box
   std::vector<ShownMessage> messages;
+  std::map<std::string, std::string> translations;
   int beeps = 0;
   bool ended = false;
 };

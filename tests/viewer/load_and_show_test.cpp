@@ -133,6 +133,34 @@ TEST(RecordOutsideTheDataModel, IsNamedAndLeavesTheShownCaseAsItWas) {
   }
 }
 
+TEST(ChosenLanguage, MessagesReasonsAndLabelWordsGoThroughTheWindowsTranslator) {
+  ViewerRun run;
+  run.controls.translations = {
+      {"No se puede leer el archivo %1: %2.", "Cannot read %1 (%2)."},
+      {"es una carpeta", "a folder"},
+      {"El registro %1 del archivo %2 no es un caso valido: %3 (byte %4 del registro).",
+       "%2, record %1, byte %4: %3."},
+      {"el byte alto vale %1, 128 o mas", "high byte %1"},
+      {" CASO:", " CASE:"},
+      {" SOLU:", " SOLUTIONS:"},  // wider than the label: not used
+  };
+  std::filesystem::create_directory(run.file());
+  run.viewer.start();
+  ASSERT_EQ(run.controls.messages.size(), 2u) << "the problem, then the start message";
+  EXPECT_EQ(run.controls.messages[0].text, "Cannot read " + run.file().string() + " (a folder).");
+
+  ViewerRun loaded({recordBytes(1231, kCube, 240), std::vector<std::uint8_t>(154, 0xff)});
+  loaded.controls.translations = run.controls.translations;
+  loaded.viewer.showCurrentRecord();
+  ASSERT_EQ(loaded.controls.messages.size(), 2u);
+  EXPECT_EQ(loaded.controls.messages[1].text,
+            loaded.file().string() + ", record 2, byte 1: high byte 255.");
+  loaded.viewer.state().catalogue.currentRecord = 1;
+  loaded.viewer.showCurrentRecord();
+  EXPECT_EQ(loaded.controls.text(Control::CaseLabel), " CASE:   123.1 ");
+  EXPECT_EQ(loaded.controls.text(Control::SolutionsLabel), " SOLU:   240 ");
+}
+
 TEST(CaseFileChangingUnderTheViewer, ARecordNoLongerThereIsNamed) {
   ViewerRun run({recordBytes(10, "19", 1), recordBytes(20, "29", 2), recordBytes(30, "39", 3)});
   test::writeFile(run.file(), recordBytes(10, "19", 1));  // shrinks to one record
