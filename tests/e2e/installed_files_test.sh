@@ -46,6 +46,11 @@ grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry does not name the 
 grep -qF "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id"
 grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $app_id.desktop"
+grep -qF '<summary xml:lang="es">' "$metainfo" || fail "the metainfo has no Spanish summary"
+grep -q '^Comment\[es\]=' "$desktop" || fail "the desktop entry has no Spanish comment"
+# The English translation is a resource inside the viewer (its name is stored in UTF-16).
+LC_ALL=C grep -qaP 'v\x00e\x00x\x00o\x00l\x00i\x00t\x00e\x00_\x00e\x00n\x00\.\x00q\x00m' \
+  "$staged/bin/vexolite" || fail "the installed viewer does not carry vexolite_en.qm"
 grep -qF '<project_license>MIT</project_license>' "$metainfo" ||
   fail "the metainfo's project_license is not MIT"
 
