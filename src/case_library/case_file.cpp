@@ -9,17 +9,17 @@
 
 namespace vexolite {
 
-std::optional<std::string> CaseChannel::open(const std::filesystem::path& path) {
+std::optional<Reason> CaseChannel::open(const std::filesystem::path& path) {
   close();
   std::error_code error;
   if (std::filesystem::is_directory(path, error))
-    return std::string(QT_TRANSLATE_NOOP("vexolite", "es una carpeta"));
+    return Reason{QT_TRANSLATE_NOOP("vexolite", "es una carpeta")};
   errno = 0;
   stream_.open(path, std::ios::in | std::ios::binary);
   if (!stream_.is_open()) {
     const int cause = errno;
-    if (cause == 0) return std::string(QT_TRANSLATE_NOOP("vexolite", "no se puede abrir"));
-    return fillIn(kCannotOpenBecause, {std::strerror(cause)});
+    if (cause == 0) return Reason{QT_TRANSLATE_NOOP("vexolite", "no se puede abrir")};
+    return Reason{kCannotOpenBecause, {std::strerror(cause)}};
   }
   return std::nullopt;
 }
@@ -41,35 +41,35 @@ std::optional<std::uint64_t> CaseChannel::length() {
   return static_cast<std::uint64_t>(end);
 }
 
-std::optional<std::string> CaseChannel::read(std::uint64_t record, RawRecord& out) {
+std::optional<Reason> CaseChannel::read(std::uint64_t record, RawRecord& out) {
   if (!stream_.is_open())
-    return std::string(QT_TRANSLATE_NOOP("vexolite", "el archivo no esta abierto"));
-  if (record < 1) return std::string(QT_TRANSLATE_NOOP("vexolite", "no existe el registro 0"));
+    return Reason{QT_TRANSLATE_NOOP("vexolite", "el archivo no esta abierto")};
+  if (record < 1) return Reason{QT_TRANSLATE_NOOP("vexolite", "no existe el registro 0")};
   const std::optional<std::uint64_t> size = length();
-  if (!size) return std::string(QT_TRANSLATE_NOOP("vexolite", "no se puede medir su longitud"));
+  if (!size) return Reason{QT_TRANSLATE_NOOP("vexolite", "no se puede medir su longitud")};
   const std::uint64_t start = (record - 1) * kRecordSize;
   if (start + kRecordSize > *size) {
-    return std::string(
-        QT_TRANSLATE_NOOP("vexolite", "el archivo termina antes del final de ese registro"));
+    return Reason{
+        QT_TRANSLATE_NOOP("vexolite", "el archivo termina antes del final de ese registro")};
   }
   stream_.clear();
   stream_.seekg(static_cast<std::streamoff>(start));
   stream_.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(out.size()));
   if (stream_.gcount() != static_cast<std::streamsize>(out.size())) {
     stream_.clear();
-    return std::string(QT_TRANSLATE_NOOP("vexolite", "la lectura del registro fallo"));
+    return Reason{QT_TRANSLATE_NOOP("vexolite", "la lectura del registro fallo")};
   }
   return std::nullopt;
 }
 
-std::optional<std::string> CaseChannel::readRecords(std::uint64_t first, std::uint64_t count,
-                                                    std::vector<RawRecord>& out) {
+std::optional<Reason> CaseChannel::readRecords(std::uint64_t first, std::uint64_t count,
+                                               std::vector<RawRecord>& out) {
   out.clear();
   if (!stream_.is_open())
-    return std::string(QT_TRANSLATE_NOOP("vexolite", "el archivo no esta abierto"));
-  if (first < 1) return std::string(QT_TRANSLATE_NOOP("vexolite", "no existe el registro 0"));
+    return Reason{QT_TRANSLATE_NOOP("vexolite", "el archivo no esta abierto")};
+  if (first < 1) return Reason{QT_TRANSLATE_NOOP("vexolite", "no existe el registro 0")};
   const std::optional<std::uint64_t> size = length();
-  if (!size) return std::string(QT_TRANSLATE_NOOP("vexolite", "no se puede medir su longitud"));
+  if (!size) return Reason{QT_TRANSLATE_NOOP("vexolite", "no se puede medir su longitud")};
   const std::uint64_t whole = *size / kRecordSize;
   if (first > whole) return std::nullopt;
   out.resize(static_cast<std::size_t>(std::min(count, whole - first + 1)));
@@ -80,7 +80,7 @@ std::optional<std::string> CaseChannel::readRecords(std::uint64_t first, std::ui
   if (stream_.gcount() != bytes) {
     stream_.clear();
     out.clear();
-    return std::string(QT_TRANSLATE_NOOP("vexolite", "la lectura de los registros fallo"));
+    return Reason{QT_TRANSLATE_NOOP("vexolite", "la lectura de los registros fallo")};
   }
   return std::nullopt;
 }

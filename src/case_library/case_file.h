@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -15,18 +14,17 @@
 
 namespace vexolite {
 
-// The channel's reasons that carry a part (the system's cause), for the viewer to say them in
-// the chosen language with the same part; the others are marked where they are given.
+// The channel's reason that carries a part (the system's cause); the others are marked where
+// they are given.
 inline constexpr std::string_view kCannotOpenBecause =
     QT_TRANSLATE_NOOP("vexolite", "no se puede abrir (%1)");
-inline constexpr std::array<std::string_view, 1> kCaseFileReasonPatterns{kCannotOpenBecause};
 
 // Opened and closed within each operation, never held between user actions. The file is only
-// ever opened for reading. Failures come back as a reason phrase in the program's language.
+// ever opened for reading. Failures come back as a reason: a marked pattern and its parts.
 class CaseChannel {
  public:
   // Closes any channel that is open, then opens path. Returns a reason when it cannot.
-  std::optional<std::string> open(const std::filesystem::path& path);
+  std::optional<Reason> open(const std::filesystem::path& path);
   void close();  // closing a channel that is not open does nothing
   bool isOpen() const { return stream_.is_open(); }
 
@@ -35,12 +33,12 @@ class CaseChannel {
 
   // Reads record number (1-based) into out. Returns a reason when the record is not whole in
   // the file, or the read fails.
-  std::optional<std::string> read(std::uint64_t record, RawRecord& out);
+  std::optional<Reason> read(std::uint64_t record, RawRecord& out);
 
   // Reads up to count whole records from record first (1-based) into out, in one read; out
   // holds fewer when the file ends sooner. Returns a reason when the read itself fails.
-  std::optional<std::string> readRecords(std::uint64_t first, std::uint64_t count,
-                                         std::vector<RawRecord>& out);
+  std::optional<Reason> readRecords(std::uint64_t first, std::uint64_t count,
+                                    std::vector<RawRecord>& out);
 
  private:
   std::ifstream stream_;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,11 +25,17 @@ inline std::string fillIn(std::string_view pattern, std::initializer_list<std::s
   return fillIn(pattern, std::span<const std::string>(args.begin(), args.size()));
 }
 
-// The parts that fill pattern's placeholders in text, by placeholder number, when the fixed parts
-// of pattern match text (each part as short as the match allows); nothing otherwise. A reason
-// a lower layer filled in Spanish goes back to its pattern this way, to be said in another
-// language with the same parts.
-std::optional<std::vector<std::string>> partsFilling(std::string_view pattern,
-                                                     std::string_view text);
+// Why something failed, as a lower layer gives it: a marked pattern and the parts (numbers,
+// names, the system's causes) that fill its placeholders. The window says it in the chosen
+// language by translating the pattern and filling it with the same parts.
+struct Reason {
+  std::string_view pattern;          // a marked text, with static storage
+  std::vector<std::string> parts{};  // none for a pattern without placeholders
+
+  // The reason in the program's own language (Spanish).
+  std::string text() const { return fillIn(pattern, parts); }
+
+  friend bool operator==(const Reason&, const Reason&) = default;
+};
 
 }  // namespace vexolite

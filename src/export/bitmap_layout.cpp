@@ -41,22 +41,22 @@ bool knownDepth(std::uint32_t bits) {
 
 }  // namespace
 
-std::optional<std::string> bitmapLayoutProblem(std::span<const std::uint8_t> file) {
+std::optional<Reason> bitmapLayoutProblem(std::span<const std::uint8_t> file) {
   const std::uint64_t length = file.size();
-  if (length == 0) return std::string(QT_TRANSLATE_NOOP("vexolite", "esta vacio"));
+  if (length == 0) return Reason{QT_TRANSLATE_NOOP("vexolite", "esta vacio")};
   if (length < 2 || file[0] != 'B' || file[1] != 'M')
-    return std::string(QT_TRANSLATE_NOOP("vexolite", "no es un archivo BMP"));
+    return Reason{QT_TRANSLATE_NOOP("vexolite", "no es un archivo BMP")};
   if (length < kFileHeaderSize + kCoreHeaderSize) {
-    return fillIn(kBitmapShorterThanHeaders, {std::to_string(length)});
+    return Reason{kBitmapShorterThanHeaders, {std::to_string(length)}};
   }
 
   const std::uint64_t pixelOffset = u32(file, 10);
   const std::uint32_t headerSize = u32(file, 14);
   if (!knownHeaderSize(headerSize)) {
-    return fillIn(kBitmapHeaderNotSupported, {std::to_string(headerSize)});
+    return Reason{kBitmapHeaderNotSupported, {std::to_string(headerSize)}};
   }
   if (length < kFileHeaderSize + headerSize) {
-    return fillIn(kBitmapCutInHeaders, {std::to_string(length)});
+    return Reason{kBitmapCutInHeaders, {std::to_string(length)}};
   }
 
   std::int64_t width = 0, height = 0;
@@ -73,12 +73,12 @@ std::optional<std::string> bitmapLayoutProblem(std::span<const std::uint8_t> fil
   }
   const std::int64_t rows = height < 0 ? -height : height;
   if (width < 1 || rows < 1) {
-    return fillIn(kBitmapNoImageSize, {std::to_string(width), std::to_string(height)});
+    return Reason{kBitmapNoImageSize, {std::to_string(width), std::to_string(height)}};
   }
   if (width * rows > kMaxPicturePixels) {
-    return fillIn(kBitmapTooLarge, {std::to_string(width), std::to_string(height)});
+    return Reason{kBitmapTooLarge, {std::to_string(width), std::to_string(height)}};
   }
-  if (!knownDepth(bits)) return fillIn(kBitmapUnknownDepth, {std::to_string(bits)});
+  if (!knownDepth(bits)) return Reason{kBitmapUnknownDepth, {std::to_string(bits)}};
 
   switch (compression) {
     case kUncompressed:
@@ -88,19 +88,19 @@ std::optional<std::string> bitmapLayoutProblem(std::span<const std::uint8_t> fil
       const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
       const std::uint64_t needed = pixelOffset + rowBytes * static_cast<std::uint64_t>(rows);
       if (needed > length) {
-        return fillIn(kBitmapPixelsCut, {std::to_string(needed), std::to_string(length)});
+        return Reason{kBitmapPixelsCut, {std::to_string(needed), std::to_string(length)}};
       }
       return std::nullopt;
     }
     case kRunLength8:
     case kRunLength4:
       if (pixelOffset >= length) {
-        return fillIn(kBitmapPixelsStartBeyond,
-                      {std::to_string(pixelOffset), std::to_string(length)});
+        return Reason{kBitmapPixelsStartBeyond,
+                      {std::to_string(pixelOffset), std::to_string(length)}};
       }
       return std::nullopt;
     default:
-      return fillIn(kBitmapCompressionNotSupported, {std::to_string(compression)});
+      return Reason{kBitmapCompressionNotSupported, {std::to_string(compression)}};
   }
 }
 

@@ -2,18 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 
 #include "case_library/translatable.h"
 
 namespace vexolite {
 
-// The reasons bitmapLayoutProblem gives that carry numbers, for the viewer to say them in the
-// chosen language with the same numbers; the others are marked where they are given.
+// The reasons bitmapLayoutProblem gives that carry numbers; the others are marked where they are
+// given.
 inline constexpr std::string_view kBitmapShorterThanHeaders =
     QT_TRANSLATE_NOOP("vexolite", "mide %1 bytes, menos que las cabeceras de un BMP");
 inline constexpr std::string_view kBitmapHeaderNotSupported =
@@ -32,15 +30,6 @@ inline constexpr std::string_view kBitmapPixelsStartBeyond =
     QT_TRANSLATE_NOOP("vexolite", "esta cortado: sus pixeles empiezan en el byte %1 y mide %2");
 inline constexpr std::string_view kBitmapCompressionNotSupported =
     QT_TRANSLATE_NOOP("vexolite", "usa una compresion (%1) que no se admite");
-inline constexpr std::array kBitmapReasonPatterns{kBitmapCompressionNotSupported,
-                                                  kBitmapShorterThanHeaders,
-                                                  kBitmapHeaderNotSupported,
-                                                  kBitmapCutInHeaders,
-                                                  kBitmapNoImageSize,
-                                                  kBitmapTooLarge,
-                                                  kBitmapUnknownDepth,
-                                                  kBitmapPixelsCut,
-                                                  kBitmapPixelsStartBeyond};
 
 // The largest picture the page composition loads. A case image is 143 x 115; a larger picture
 // is accepted and cut to its upper-left corner, up to this many pixels (2048 x 2048).
@@ -55,6 +44,6 @@ inline constexpr std::int64_t kMaxPictureFileBytes = 4 * kMaxPicturePixels + 655
 // most kMaxPicturePixels, 1, 4, 8, 16, 24 or 32 bits per pixel, and a compression the bitmap
 // reader knows. For uncompressed and bit-field pixels the file must hold every row the header
 // promises; run-length pixels must at least start inside the file. Never reads past the span.
-std::optional<std::string> bitmapLayoutProblem(std::span<const std::uint8_t> file);
+std::optional<Reason> bitmapLayoutProblem(std::span<const std::uint8_t> file);
 
 }  // namespace vexolite

@@ -12,8 +12,8 @@
 
 namespace vexolite {
 
-// The toolkit's side of the image export. Failures come back as a reason phrase in the program's
-// language, ready to follow the name of the file or folder in a message.
+// The toolkit's side of the image export. Failures come back as a reason phrase already in the
+// chosen language, ready to follow the name of the file or folder in a message.
 class ExportPlatform {
  public:
   virtual ~ExportPlatform() = default;

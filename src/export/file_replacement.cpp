@@ -6,18 +6,19 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 namespace vexolite {
 
 namespace {
 
 // The reason, with the system's cause where there is one.
-std::string withCause(std::string_view plain, std::string_view withCause, int error,
-                      std::initializer_list<std::string> parts) {
-  if (error == 0) return fillIn(plain, parts);
+Reason withCause(std::string_view plain, std::string_view withCause, int error,
+                 std::initializer_list<std::string> parts) {
+  if (error == 0) return Reason{plain, parts};
   std::vector<std::string> all(parts);
   all.emplace_back(std::strerror(error));
-  return fillIn(withCause, all);
+  return Reason{withCause, std::move(all)};
 }
 
 // "x": the temporary file must be new, so nothing already at its name (a link, a file another
@@ -32,8 +33,8 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& path) {
   return path.parent_path() / ("." + path.filename().string() + ".tmp");
 }
 
-std::optional<std::string> replaceFileContents(const std::filesystem::path& path,
-                                               const std::vector<std::uint8_t>& bytes) {
+std::optional<Reason> replaceFileContents(const std::filesystem::path& path,
+                                          const std::vector<std::uint8_t>& bytes) {
   const std::filesystem::path temporary = temporaryNameFor(path);
   std::error_code ignored;
   errno = 0;
@@ -68,7 +69,7 @@ std::optional<std::string> replaceFileContents(const std::filesystem::path& path
   std::filesystem::rename(temporary, path, error);
   if (error) {
     std::filesystem::remove(temporary, ignored);
-    return fillIn(kCannotPutInPlaceBecause, {error.message()});
+    return Reason{kCannotPutInPlaceBecause, {error.message()}};
   }
   return std::nullopt;
 }

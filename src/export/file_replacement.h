@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -13,8 +12,7 @@
 
 namespace vexolite {
 
-// The reasons replaceFileContents gives, for the viewer to say them in the chosen language with
-// the same parts (names and the system's causes).
+// The reasons replaceFileContents gives, with their parts (names and the system's causes).
 inline constexpr std::string_view kCannotCreateTemporary =
     QT_TRANSLATE_NOOP("vexolite", "no se puede crear el archivo temporal %1");
 inline constexpr std::string_view kCannotCreateTemporaryBecause =
@@ -25,9 +23,6 @@ inline constexpr std::string_view kNotWrittenWholeBecause =
     QT_TRANSLATE_NOOP("vexolite", "no se pudo escribir entero (%1)");
 inline constexpr std::string_view kCannotPutInPlaceBecause =
     QT_TRANSLATE_NOOP("vexolite", "no se puede poner en su sitio (%1)");
-inline constexpr std::array kFileReplacementReasonPatterns{
-    kCannotCreateTemporaryBecause, kCannotCreateTemporary, kNotWrittenWholeBecause,
-    kCannotPutInPlaceBecause};
 
 // The temporary file beside path that its new content goes to first: "." + name + ".tmp",
 // hidden, and never matching a listing pattern that ends in the name's extension.
@@ -37,7 +32,7 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& path);
 // name, replacing a file of that name. When any step fails, path is left as it was, the
 // temporary file is removed, and the reason comes back. A temporary file left by an earlier
 // run that ended half-way is replaced.
-std::optional<std::string> replaceFileContents(const std::filesystem::path& path,
-                                               const std::vector<std::uint8_t>& bytes);
+std::optional<Reason> replaceFileContents(const std::filesystem::path& path,
+                                          const std::vector<std::uint8_t>& bytes);
 
 }  // namespace vexolite

@@ -134,6 +134,13 @@ std::string said(const char* pattern, std::initializer_list<std::string> parts =
   return fillIn(QCoreApplication::translate("vexolite", pattern).toStdString(), parts);
 }
 
+// A lower layer's reason, said the same way.
+std::string said(const Reason& reason) {
+  const std::string pattern(reason.pattern);
+  return fillIn(QCoreApplication::translate("vexolite", pattern.c_str()).toStdString(),
+                reason.parts);
+}
+
 }  // namespace
 
 std::optional<std::string> QtExportPlatform::encodeBmp(const RasterSurface& surface,
@@ -180,7 +187,7 @@ std::optional<std::string> QtExportPlatform::loadPicture(const std::filesystem::
   }
   const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                            static_cast<std::size_t>(bytes.size()));
-  if (auto problem = bitmapLayoutProblem(view)) return problem;
+  if (auto problem = bitmapLayoutProblem(view)) return said(*problem);
 
   QBuffer buffer;
   buffer.setData(bytes);

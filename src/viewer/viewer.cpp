@@ -5,12 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <span>
 
 #include "case_library/case_decoding.h"
 #include "case_library/case_file.h"
-#include "export/bitmap_layout.h"
-#include "export/file_replacement.h"
 #include "viewer/surface_sizes.h"
 
 namespace vexolite {
@@ -90,20 +87,9 @@ std::string Viewer::say(std::string_view pattern, std::initializer_list<std::str
   return fillIn(controls_.translated(pattern), args);
 }
 
-// A reason is either marked as a whole or filled from one of the lower layers' patterns.
-std::string Viewer::reasonText(const std::string& reason) const {
-  std::string local = controls_.translated(reason);
-  if (local != reason) return local;
-  for (const auto& patterns : {std::span<const std::string_view>(kCaseFileReasonPatterns),
-                               std::span<const std::string_view>(kFileReplacementReasonPatterns),
-                               std::span<const std::string_view>(kBitmapReasonPatterns)}) {
-    for (std::string_view pattern : patterns) {
-      if (auto parts = partsFilling(pattern, reason)) {
-        return fillIn(controls_.translated(pattern), *parts);
-      }
-    }
-  }
-  return reason;
+// The reason's pattern translated, filled with the same parts.
+std::string Viewer::reasonText(const Reason& reason) const {
+  return fillIn(controls_.translated(reason.pattern), reason.parts);
 }
 
 // Finds the case file and counts its records. Leaves the reason in caseFileProblem_ when no

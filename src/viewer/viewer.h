@@ -91,7 +91,7 @@ class Viewer {
   // A marked message template in the chosen language, its %1, %2... filled with args.
   std::string say(std::string_view pattern, std::initializer_list<std::string> args = {}) const;
   // A reason a lower layer gave, in the chosen language.
-  std::string reasonText(const std::string& reason) const;
+  std::string reasonText(const Reason& reason) const;
   // Composes the shown case's image and writes it under its two names; returns why not.
   std::optional<std::string> writeCaseImage(ExportPlatform& platform);
 

@@ -102,12 +102,14 @@ std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
   std::vector<std::uint8_t> bytes;
   for (const std::string* name : {&names.byCase, &names.bySolutions}) {
     const std::filesystem::path file = search_.workingFolder / *name;
-    std::optional<std::string> reason;
+    std::optional<std::string> reason;  // the platform's reasons are already translated
     if (bytes.empty()) reason = platform.encodeBmp(caseImage_, bytes);
-    if (!reason) reason = replaceFileContents(file, bytes);
+    if (!reason) {
+      if (auto replaced = replaceFileContents(file, bytes)) reason = reasonText(*replaced);
+    }
     if (reason) {
       return say(QT_TRANSLATE_NOOP("vexolite", "No se puede escribir el archivo %1: %2."),
-                 {file.string(), reasonText(*reason)});
+                 {file.string(), *reason});
     }
   }
   return std::nullopt;
@@ -152,7 +154,7 @@ void Viewer::composePages() {
     if (auto reason =
             platform->listFiles(folder.empty() ? std::filesystem::path(".") : folder, names)) {
       messages.push_back({say(QT_TRANSLATE_NOOP("vexolite", "No se puede leer la carpeta %1: %2."),
-                              {folderName(folder), reasonText(*reason)})});
+                              {folderName(folder), *reason})});
       names.clear();
     }
     const std::vector<std::string> listing = matchingNames(std::move(names), kCaseImagePattern);
@@ -169,7 +171,7 @@ void Viewer::composePages() {
       RasterSurface& picture = caseImage_;
       picture.clear();
       if (auto reason = platform->loadPicture(folder / name, picture)) {
-        skipped.push_back(name + " (" + reasonText(*reason) + ")");
+        skipped.push_back(name + " (" + *reason + ")");
         continue;
       }
       if (filled == 0) pageSurface_.clear();
@@ -220,12 +222,14 @@ std::optional<std::string> Viewer::writeNextPage(ExportPlatform& platform) {
   const std::filesystem::path file = search_.workingFolder / *name;
   std::vector<std::uint8_t> bytes;
   std::optional<std::string> reason = platform.encodeBmp(pageSurface_, bytes);
-  if (!reason) reason = replaceFileContents(file, bytes);
+  if (!reason) {
+    if (auto replaced = replaceFileContents(file, bytes)) reason = reasonText(*replaced);
+  }
   if (reason) {
     return say(QT_TRANSLATE_NOOP("vexolite",
                                  "No se puede escribir el archivo %1: %2. La composicion de "
                                  "paginas se detiene aqui."),
-               {file.string(), reasonText(*reason)});
+               {file.string(), *reason});
   }
   state_.pageNumber = next;
   controls_.showPicture(Control::PageSurface, pageSurface_);

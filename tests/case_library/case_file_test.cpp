@@ -39,10 +39,12 @@ TEST(CaseChannel, ReadsWholeRecordsAndRefusesFoldersMissingFilesAndPartialRecord
   EXPECT_FALSE(channel.read(1, record).has_value());
   const auto cut = channel.read(2, record);
   ASSERT_TRUE(cut.has_value());
-  EXPECT_NE(cut->find("termina antes"), std::string::npos);
+  EXPECT_NE(cut->text().find("termina antes"), std::string::npos);
   channel.close();
 
-  EXPECT_EQ(channel.open(folder / "folder.DAT"), std::optional<std::string>("es una carpeta"));
+  const std::optional<Reason> folderReason = channel.open(folder / "folder.DAT");
+  ASSERT_TRUE(folderReason.has_value());
+  EXPECT_EQ(folderReason->text(), "es una carpeta");
   EXPECT_TRUE(channel.open(folder / "absent.DAT").has_value());
   EXPECT_FALSE(channel.isOpen());
 }

@@ -43,16 +43,23 @@ TEST(FileReplacement, WritesNewFilesAndReplacesOldOnesLeavingNothingElse) {
   }
 }
 
+// The reason in Spanish, as the user reads it; nothing when there is none.
+std::optional<std::string> said(const std::optional<Reason>& reason) {
+  if (!reason) return std::nullopt;
+  return reason->text();
+}
+
 TEST(FileReplacement, FailuresAreReportedAndKeepWhatWasThere) {
   test::TempFolder folder;
   const auto path = folder / "caso123 .BMP";
-  std::optional<std::string> reason = replaceFileContents(folder / "gone" / "caso123 .BMP", kOld);
+  std::optional<std::string> reason =
+      said(replaceFileContents(folder / "gone" / "caso123 .BMP", kOld));
   ASSERT_TRUE(reason);
   EXPECT_NE(reason->find("no se puede crear el archivo temporal"), std::string::npos) << *reason;
   EXPECT_NE(reason->find("gone"), std::string::npos) << *reason;
 
   std::filesystem::create_directory(path);  // the name held by a folder
-  reason = replaceFileContents(path, kOld);
+  reason = said(replaceFileContents(path, kOld));
   ASSERT_TRUE(reason);
   EXPECT_NE(reason->find("no se puede poner en su sitio"), std::string::npos) << *reason;
   EXPECT_TRUE(std::filesystem::is_directory(path));
@@ -65,7 +72,7 @@ TEST(FileReplacement, FailuresAreReportedAndKeepWhatWasThere) {
   {
     const test::FileSizeLimit limit(1000);
     ASSERT_TRUE(limit.active());
-    reason = replaceFileContents(path, Bytes(49734, 2));
+    reason = said(replaceFileContents(path, Bytes(49734, 2)));
   }
   ASSERT_TRUE(reason);
   EXPECT_NE(reason->find("no se pudo escribir entero"), std::string::npos) << *reason;

@@ -105,12 +105,12 @@ QImage cutOut(const RasterSurface& surface, const Box& box) {
 FoundCase findCase(const std::filesystem::path& caseFile, int caseNumber) {
   const std::string file = caseFile.string();
   CaseChannel channel;
-  if (auto reason = channel.open(caseFile)) return {{}, file + ": " + *reason};
+  if (auto reason = channel.open(caseFile)) return {{}, file + ": " + reason->text()};
   const std::optional<std::uint64_t> length = channel.length();
   if (!length) return {{}, file + ": its length cannot be measured"};
   std::vector<RawRecord> records;
   if (auto reason = channel.readRecords(1, *length / kRecordSize, records)) {
-    return {{}, file + ": " + *reason};
+    return {{}, file + ": " + reason->text()};
   }
   for (std::size_t n = 0; n < records.size(); ++n) {
     ParseResult<DecodedCase> decoded = decodeRecord(records[n]);
