@@ -143,8 +143,7 @@ std::string Viewer::measureCaseFile() {
 
 void Viewer::start() {
   const std::string partialRecordWarning = measureCaseFile();
-  state_.view.zoom = kStartZoom;
-  controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
+  setZoom(kStartZoom);
   state_.catalogue.currentRecord = state_.catalogue.recordCount;
 
   controls_.setEnabled(Control::PiecePanel, false);

@@ -86,6 +86,7 @@ class Viewer {
 
  private:
   std::string measureCaseFile();
+  void setZoom(double zoom);
   void replaceTypedText(const std::string& replacement, std::size_t characterCount);
   std::string fileName() const;
   // A marked message template in the chosen language, its %1, %2... filled with args.

@@ -14,8 +14,7 @@ void Viewer::redraw() {
   DrawingSize size = measureAtCurrentZoom();
   // No lower bound is needed: every figure of side up to 16 fits at zoom 0.5.
   while (!fitsPicture(size)) {
-    state_.view.zoom -= kZoomStep;
-    controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
+    setZoom(state_.view.zoom - kZoomStep);
     size = measureAtCurrentZoom();
   }
   state_.view.originX = size.originX;
@@ -25,14 +24,19 @@ void Viewer::redraw() {
   controls_.setFocus(Control::CaseNumberBox);
 }
 
+// The zoom box shows the zoom in use.
+void Viewer::setZoom(double zoom) {
+  state_.view.zoom = zoom;
+  controls_.setText(Control::ZoomBox, decimalText(zoom));
+}
+
 DrawingSize Viewer::measureAtCurrentZoom() const {
   return measureDrawing(state_.figure.cells, state_.figure.cubeSide, state_.view.zoom);
 }
 
 void Viewer::zoomOut() {
   if (state_.view.zoom - kZoomStep >= kSmallestZoom) {
-    state_.view.zoom -= kZoomStep;
-    controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
+    setZoom(state_.view.zoom - kZoomStep);
   } else {
     controls_.beep();
   }
@@ -41,12 +45,10 @@ void Viewer::zoomOut() {
 
 void Viewer::zoomIn() {
   const double previousZoom = state_.view.zoom;
-  state_.view.zoom += kZoomStep;
-  controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
+  setZoom(previousZoom + kZoomStep);
   if (!fitsPicture(measureAtCurrentZoom())) {
-    state_.view.zoom = previousZoom;
+    setZoom(previousZoom);
     controls_.beep();
-    controls_.setText(Control::ZoomBox, decimalText(state_.view.zoom));
   }
   redraw();
 }
