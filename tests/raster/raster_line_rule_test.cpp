@@ -1,11 +1,13 @@
-// The line rule the drawings rely on: start pixel covered, end pixel left out, end kept as pen.
+// The raster surface: the line rule the drawings rely on, clipping, and copies that AND colours.
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <random>
-#include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "raster/raster_surface.h"
 #include "support/pixel_picture.h"
@@ -13,83 +15,62 @@
 namespace vexolite {
 namespace {
 
-using Pixels = std::set<std::pair<int, int>>;
+using Picture = std::vector<std::string>;
 
-Pixels inkedPixels(const RasterSurface& surface) {
-  Pixels pixels;
-  for (int y = 0; y < surface.height(); ++y) {
-    for (int x = 0; x < surface.width(); ++x) {
-      if (surface.pixel(x, y) != kWhite) pixels.insert({x, y});
-    }
-  }
-  return pixels;
-}
-
-// Straight from the documented formula: along the longer span n every step t = 0 .. n - 1,
-// across it floor((2 t d + n - 1) / 2n) for the signed shorter span d.
-Pixels documentedLine(int x1, int y1, int x2, int y2) {
-  const bool alongX = std::abs(x2 - x1) >= std::abs(y2 - y1);
-  const long long n = alongX ? std::abs(x2 - x1) : std::abs(y2 - y1);
-  const long long d = alongX ? y2 - y1 : x2 - x1;
-  const int sign = (alongX ? x2 - x1 : y2 - y1) < 0 ? -1 : 1;
-  Pixels pixels;
-  for (long long t = 0; t < n; ++t) {
-    const long long num = 2 * t * d + n - 1;
-    const int across = static_cast<int>(num / (2 * n) - (num % (2 * n) != 0 && num < 0));
-    const int along = static_cast<int>(sign * t);
-    pixels.insert(alongX ? std::pair{x1 + along, y1 + across} : std::pair{x1 + across, y1 + along});
-  }
-  return pixels;
-}
-
-TEST(RasterLineRule, RandomLinesFollowTheFormulaFromTheStartAndStopBeforeTheEnd) {
-  RasterSurface fresh(10, 10);  // the pen starts at (0, 0)
+TEST(RasterLine, CoversItsStartStopsBeforeItsEndRoundsHalvesUpAndClips) {
+  RasterSurface fresh(5, 3);  // the pen starts at (0, 0)
   fresh.lineTo(3, 0);
   fresh.lineTo(3, 2);
-  EXPECT_EQ(inkedPixels(fresh), (Pixels{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}}));
+  fresh.line(2, 2, 0, 1);  // halfway across, at x = 1, it goes up
+  EXPECT_EQ(pixelPicture(fresh, 0, 0, 5, 3, {{kBlack, '#'}}), (Picture{"####.", ".#.#.", "..#.."}));
 
+  // Random lines, partly off the surface, against the documented formula: along the longer
+  // span n every step t = 0 .. n - 1, across it floor((2 t d + n - 1) / 2n) for the signed
+  // shorter span d.
   std::mt19937 random(20240611);
-  std::uniform_int_distribution<int> coordinate(0, 59);
-  RasterSurface surface(60, 60);
+  std::uniform_int_distribution<int> coordinate(-20, 79);
   for (int trial = 0; trial < 3000; ++trial) {
     const int x1 = coordinate(random), y1 = coordinate(random);
-    const int x2 = trial % 100 ? coordinate(random) : x1,
-              y2 = trial % 100 ? coordinate(random) : y1;
-    SCOPED_TRACE(::testing::Message() << x1 << ", " << y1 << " to " << x2 << ", " << y2);
-    surface.clear();
+    const int x2 = trial % 50 ? coordinate(random) : x1, y2 = trial % 50 ? coordinate(random) : y1;
+    const bool alongX = std::abs(x2 - x1) >= std::abs(y2 - y1);
+    const int n = alongX ? std::abs(x2 - x1) : std::abs(y2 - y1);
+    const int d = alongX ? y2 - y1 : x2 - x1;
+    const int sign = (alongX ? x2 - x1 : y2 - y1) < 0 ? -1 : 1;
+    RasterSurface documented(60, 60), surface(60, 60);
+    for (int t = 0; t < n; ++t) {
+      const int across = static_cast<int>(std::floor((2.0 * t * d + n - 1) / (2.0 * n)));
+      if (alongX) documented.plot(x1 + sign * t, y1 + across);
+      if (!alongX) documented.plot(x1 + across, y1 + sign * t);
+    }
     if (trial % 2) {
       surface.line(x1, y1, x2, y2);
     } else {  // a line of no length draws nothing but moves the pen, where lineTo goes on
       surface.line(x1, y1, x1, y1);
       surface.lineTo(x2, y2);
     }
-    const Pixels inked = inkedPixels(surface);
-    EXPECT_EQ(inked, documentedLine(x1, y1, x2, y2));
-    EXPECT_EQ(static_cast<int>(inked.size()), std::max(std::abs(x2 - x1), std::abs(y2 - y1)));
-    if (!inked.empty()) {
-      EXPECT_TRUE(inked.contains({x1, y1}));
-      EXPECT_FALSE(inked.contains({x2, y2}));
-    }
-    EXPECT_EQ(surface.currentX(), x2);
-    EXPECT_EQ(surface.currentY(), y2);
+    ASSERT_EQ(surface, documented) << x1 << ", " << y1 << " to " << x2 << ", " << y2;
+    ASSERT_EQ((std::pair{surface.currentX(), surface.currentY()}), (std::pair{x2, y2}));
   }
 }
 
-TEST(RasterLineRule, ClippingKeepsThePartOfTheLineThatLiesOnTheSurface) {
-  std::mt19937 random(7);
-  std::uniform_int_distribution<int> coordinate(-30, 50);
-  RasterSurface small(20, 20);
-  RasterSurface large(100, 100);  // the small surface is its rectangle (40, 40, 20, 20)
-  for (int trial = 0; trial < 500; ++trial) {
-    const int x1 = coordinate(random), y1 = coordinate(random);
-    const int x2 = coordinate(random), y2 = coordinate(random);
-    small.clear();
-    large.clear();
-    small.line(x1, y1, x2, y2);
-    large.line(x1 + 40, y1 + 40, x2 + 40, y2 + 40);
-    ASSERT_EQ(pixelPicture(small, 0, 0, 20, 20, {}), pixelPicture(large, 40, 40, 20, 20, {}))
-        << x1 << ", " << y1 << " to " << x2 << ", " << y2;
-  }
+TEST(RasterSurface, AndCopyCombinesColoursAndClipsBothRectangles) {
+  // Source: black, cyan / yellow, black. Over magenta, cyan leaves blue and yellow red.
+  RasterSurface source(2, 2);
+  source.plot(0, 0);
+  source.plot(1, 1);
+  source.setColour({0, 255, 255});
+  source.plot(1, 0);
+  source.setColour({255, 255, 0});
+  source.plot(0, 1);
+  RasterSurface target(4, 4);
+  paintAll(target, {255, 0, 255});
+  target.andCopy(source, -1, -1, 4, 4, 0, 0);  // a rectangle round the whole source, at (1, 1)
+  target.andCopy(source, 3, -1);               // only its bottom left pixel lands, at (3, 0)
+  target.andCopy(source, -1, 3);               // only its top right pixel lands, at (0, 3)
+  EXPECT_EQ(
+      pixelPicture(target, 0, 0, 4, 4,
+                   {{{255, 0, 255}, 'm'}, {kBlack, '#'}, {{0, 0, 255}, 'b'}, {{255, 0, 0}, 'r'}}),
+      (Picture{"mmmr", "m#bm", "mr#m", "bmmm"}));
 }
 
 }  // namespace
