@@ -24,9 +24,8 @@ TEST(RasterLine, CoversItsStartStopsBeforeItsEndRoundsHalvesUpAndClips) {
   fresh.line(2, 2, 0, 1);  // halfway across, at x = 1, it goes up
   EXPECT_EQ(pixelPicture(fresh, 0, 0, 5, 3, {{kBlack, '#'}}), (Picture{"####.", ".#.#.", "..#.."}));
 
-  // Random lines, partly off the surface, against the documented formula: along the longer
-  // span n every step t = 0 .. n - 1, across it floor((2 t d + n - 1) / 2n) for the signed
-  // shorter span d.
+  // Random lines partly off the surface against the documented formula: along the longer span n
+  // every step t = 0 .. n - 1, across it floor((2 t d + n - 1) / 2n) for the signed shorter span d.
   std::mt19937 random(20240611);
   std::uniform_int_distribution<int> coordinate(-20, 79);
   for (int trial = 0; trial < 3000; ++trial) {
@@ -39,15 +38,10 @@ TEST(RasterLine, CoversItsStartStopsBeforeItsEndRoundsHalvesUpAndClips) {
     RasterSurface documented(60, 60), surface(60, 60);
     for (int t = 0; t < n; ++t) {
       const int across = static_cast<int>(std::floor((2.0 * t * d + n - 1) / (2.0 * n)));
-      if (alongX) documented.plot(x1 + sign * t, y1 + across);
-      if (!alongX) documented.plot(x1 + across, y1 + sign * t);
+      documented.plot(alongX ? x1 + sign * t : x1 + across, alongX ? y1 + across : y1 + sign * t);
     }
-    if (trial % 2) {
-      surface.line(x1, y1, x2, y2);
-    } else {  // a line of no length draws nothing but moves the pen, where lineTo goes on
-      surface.line(x1, y1, x1, y1);
-      surface.lineTo(x2, y2);
-    }
+    surface.line(x1, y1, x1, y1);  // a line of no length draws nothing but moves the pen
+    surface.lineTo(x2, y2);
     ASSERT_EQ(surface, documented) << x1 << ", " << y1 << " to " << x2 << ", " << y2;
     ASSERT_EQ((std::pair{surface.currentX(), surface.currentY()}), (std::pair{x2, y2}));
   }

@@ -1,12 +1,11 @@
-// The figure in the parallel projection: the piece colours, one cube pixel by pixel, the whole
-// figure in its measured box, cells back to front and the schematic over them.
+// The drawing: the piece colours, each cube pixel by pixel, the whole figure in its measured box
+// back to front with the schematic over it, and the schematic's rows, squares and marks.
 // SPDX-License-Identifier: MIT
-#include "drawing/figure_drawing.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "case_library/case_decoding.h"
@@ -14,6 +13,7 @@
 #include "drawing/drawing_size.h"
 #include "drawing/perspective_cube.h"
 #include "drawing/schematic.h"
+#include "drawing/schematic_rows.h"
 #include "support/pixel_picture.h"
 
 namespace vexolite {
@@ -21,36 +21,27 @@ namespace {
 
 using Picture = std::vector<std::string>;
 
-constexpr CellSteps kHalfZoom{8, 4, 9};
 constexpr CellSteps kZoomOne{16, 8, 18};
 constexpr HelpChoice kHelpOff{};
-constexpr HelpChoice kHelpRed{true, 4, 11,
-                              12};  // help with piece 4, rojo, in a case of 11 solutions
+constexpr HelpChoice kHelpRed{true, 4, 11, 12};  // help with piece 4, rojo, 11 solutions
 constexpr HelpChoice kCase705{false, 0, 1, 705};
 constexpr Rgb kGrey{128, 128, 128};
 constexpr Rgb kLight{192, 192, 192};
-constexpr Rgb kBehind{0, 200, 0};  // painted first: it shows which pixels a drawing leaves alone
 
-TEST(PiecePalette, SevenColoursEachShownOnlyWithHelpOnItsPieceOrInCase705) {
+TEST(PiecePalette, ColoursShownOnlyWithHelpOnTheirPieceInCasesOfOverTenSolutionsOrInCase705) {
   const PieceShades& red = pieceShades(4);
   EXPECT_EQ((std::array{red.full, red.tint, red.left, red.right}),
             (std::array<Rgb, 4>{{{255, 0, 0}, {255, 112, 112}, {255, 80, 80}, {255, 112, 112}}}));
   EXPECT_EQ(pieceShades(7).full, (Rgb{80, 80, 80}));
-  for (int a = 1; a <= 7; ++a) {
-    for (int b = a + 1; b <= 7; ++b)
-      EXPECT_NE(pieceShades(a).full, pieceShades(b).full) << a << ", " << b;
-  }
-  const struct {
-    HelpChoice help;
-    int piece;
-    bool highlighted;
-  } rules[] = {
-      {kHelpRed, 4, true},           {{true, 4, 10, 12}, 4, false}, {{false, 4, 11, 12}, 4, false},
-      {{true, 3, 11, 12}, 4, false}, {{true, 8, 11, 12}, 8, false}, {{true, 3, 11, 705}, 4, true},
-      {kCase705, 1, true},           {kCase705, 7, true},           {kCase705, 0, false},
-      {kCase705, 8, false},          {{false, 0, 1, 704}, 4, false}};
-  for (const auto& r : rules)
-    EXPECT_EQ(isHighlighted(r.help, r.piece), r.highlighted) << r.piece << " " << r.help.caseNumber;
+  const std::pair<HelpChoice, int> highlighted[] = {
+      {kHelpRed, 4}, {{true, 3, 11, 705}, 4}, {kCase705, 1}, {kCase705, 7}};
+  const std::pair<HelpChoice, int> notHighlighted[] = {
+      {{true, 4, 10, 12}, 4}, {{false, 4, 11, 12}, 4}, {{true, 3, 11, 12}, 4},
+      {{true, 8, 11, 12}, 8}, {kCase705, 0},           {kCase705, 8}};
+  for (const auto& [help, piece] : highlighted)
+    EXPECT_TRUE(isHighlighted(help, piece)) << piece << " " << help.caseNumber;
+  for (const auto& [help, piece] : notHighlighted)
+    EXPECT_FALSE(isHighlighted(help, piece)) << piece << " " << help.chosenPiece;
 }
 
 // Faces left (L), right (R), top (T), black edges (#). Halves of the half-slope edges go up, so
@@ -76,21 +67,20 @@ const Picture kFaintHalfZoom{
 // alone, with a blank pixel around the worked rows.
 TEST(PerspectiveCube, ShadedAndFaintCubesAreTheWorkedPicturesInThePiecesShades) {
   const PieceShades& red = pieceShades(4);
+  constexpr Rgb kBehind{0, 200, 0};
   struct Case {
     decltype(&drawShadedCube) draw;
-    int piece;
     HelpChoice help;
     Rgb top, left, right, edges;
   };
-  for (const Case& c : {Case{drawShadedCube, 4, kHelpOff, kWhite, kGrey, kLight, kBlack},
-                        Case{drawShadedCube, 3, kHelpRed, kWhite, kGrey, kLight, kBlack},
-                        Case{drawShadedCube, 4, kHelpRed, red.full, red.left, red.right, kBlack},
-                        Case{drawFaintCube, 4, kHelpOff, kBlack, kBlack, kBlack, kBlack},
-                        Case{drawFaintCube, 4, kHelpRed, red.full, red.full, red.full, red.full}}) {
-    SCOPED_TRACE(::testing::Message() << "piece " << c.piece << " help " << c.help.chosenPiece);
+  for (const Case& c : {Case{drawShadedCube, kHelpOff, kWhite, kGrey, kLight, kBlack},
+                        Case{drawShadedCube, kHelpRed, red.full, red.left, red.right, kBlack},
+                        Case{drawFaintCube, kHelpOff, kBlack, kBlack, kBlack, kBlack},
+                        Case{drawFaintCube, kHelpRed, red.full, red.full, red.full, red.full}}) {
+    SCOPED_TRACE(::testing::Message() << "help " << c.help.chosenPiece);
     RasterSurface surface(24, 24);
     paintAll(surface, kBehind);
-    c.draw(surface, CubeAnchor{3, 7}, kHalfZoom, c.piece, c.help);
+    c.draw(surface, CubeAnchor{3, 7}, CellSteps{8, 4, 9}, 4, c.help);
     EXPECT_EQ(inkedBox(surface, kBehind), (Box{3, 3, 19, 20}));
     EXPECT_EQ(
         pixelPicture(surface, 3, 3, 17, 18,
@@ -98,19 +88,6 @@ TEST(PerspectiveCube, ShadedAndFaintCubesAreTheWorkedPicturesInThePiecesShades) 
         c.draw == drawShadedCube ? kShadedHalfZoom : kFaintHalfZoom);
     EXPECT_EQ(surface.colour(), c.edges);
   }
-}
-
-TEST(DrawingSize, WorkedFiguresAtTheEdgesOfFitting) {
-  CellGrid tall, wide;
-  tall(15, 1, 1) = tall(1, 13, 13) = wide(1, 13, 1) = wide(1, 1, 14) = 1;
-  // The tallest top is the top cube at the back, the lowest bottom the bottom cube in front:
-  // 8z (26 - 2) + 15 h + 16z + 1 is 479 at zoom 1, the most that fits, and too much at 1.5.
-  EXPECT_EQ(measureDrawing(tall, 16, 1).height, 479);
-  EXPECT_TRUE(fitsPicture(measureDrawing(tall, 16, 1)));
-  EXPECT_FALSE(fitsPicture(measureDrawing(tall, 16, 1.5)));
-  // Width 16z (spread of k - j + 2) + 1: at zoom 1.5 a spread of 25 gives 649, too wide.
-  EXPECT_EQ(measureDrawing(wide, 16, 1.5).width, 649);
-  EXPECT_FALSE(fitsPicture(measureDrawing(wide, 16, 1.5)));
 }
 
 // Rods the whole side of the drawing cube long along each axis, shown and hidden cubes in
@@ -124,10 +101,8 @@ TEST(DrawFigure, FillsTheMeasuredBoxOutToTheFarFacesOfTheDrawingCube) {
       rod.cubeSide = static_cast<std::int16_t>(side);
       rod.cubes[1][kStateColumn] = kCubeShown;
       rod.cubes[2][kStateColumn] = kCubeHidden;
-      for (int n = 1; n <= side; ++n) {
-        rod.cells(axis == 0 ? n : 1, axis == 1 ? n : 1, axis == 2 ? n : 1) =
-            static_cast<std::int16_t>(1 + n % 2);
-      }
+      for (int n = 1; n <= side; ++n)
+        rod.cells(axis == 0 ? n : 1, axis == 1 ? n : 1, axis == 2 ? n : 1) = 1 + n % 2;
     }
   }
   figures.push_back(figures.back());
@@ -171,26 +146,19 @@ TEST(DrawFigure, CubesBackToFrontByTheirStateThenTheSchematicAndNothingPastState
   SchematicPlan plan;
   plan.rows[1] = std::string{'\1'};
   plan.rowCount = 1;
-  RasterSurface figureView(640, 480), planSurface(143, 115);
-  figureView.plot(300, 300);  // cleared
-  planSurface.plot(5, 5);     // kept
-
-  RasterSurface expected(640, 480), expectedPlan(143, 115);
-  expectedPlan.plot(5, 5);
+  RasterSurface figureView(640, 480), planSurface(143, 115), expected(640, 480);
   drawShadedCube(expected, CubeAnchor{620, 460}, kZoomOne, 1, kCase705);
   drawFaintCube(expected, CubeAnchor{636, 468}, kZoomOne, 4, kCase705);
   const RasterSurface beforeStateZero = expected;
   drawShadedCube(expected, CubeAnchor{604, 468}, kZoomOne, 2, kCase705);
   drawShadedCube(expected, CubeAnchor{620, 442}, kZoomOne, 7, kCase705);
   CubeletRows cubes = figure.cubes;
-  drawPlan(expected, expectedPlan, plan, cubes, kCase705);
+  drawPlan(expected, planSurface, plan, cubes, kCase705);
 
   const Projection projection{1, 620, 462};
   EXPECT_FALSE(drawFigure(figureView, planSurface, figure, projection, plan, kCase705));
   EXPECT_EQ(figureView, expected);
-  EXPECT_EQ(planSurface, expectedPlan);
-  EXPECT_EQ((std::array{figure.cubes[1][kSquareXColumn], figure.cubes[1][kSquareYColumn]}),
-            (std::array<std::int16_t, 2>{632, 472}));
+  EXPECT_EQ(figure.cubes[1][kSquareXColumn], 632);  // where the schematic puts cube 1
 
   figure.cubes[3][kStateColumn] = 0;
   figure.cubes[1][kSquareXColumn] = 77;
@@ -200,6 +168,44 @@ TEST(DrawFigure, CubesBackToFrontByTheirStateThenTheSchematicAndNothingPastState
             (std::array{1, 2, 1, 3}));
   EXPECT_EQ(figureView, beforeStateZero);
   EXPECT_EQ(figure.cubes[1][kSquareXColumn], 77);
+}
+
+// Two layers of two rows and one column become two rows of four cells, each layer followed by
+// its gap, drawn from 639 - 7 * 4 = 611, 479 - 7 * 2 = 465 with marks from 144 - 3 * 4 = 132,
+// 113 - 3 * 2 = 107. Help is on with piece 4: cube 1 shown and cube 2 hidden are rojo, cube 3
+// shown is not; the empty cell is white inside.
+TEST(Schematic, CellsSquaresAndMarksByStateLayerBesideLayerInTheBottomRightCorner) {
+  FigureFields figure;
+  figure.cells(2, 4, 3) = 1;
+  figure.cells(3, 4, 3) = 2;
+  figure.cells(3, 5, 3) = 3;
+  for (const auto& [c, piece, state] :
+       {std::array{1, 4, int{kCubeShown}}, {2, 4, int{kCubeHidden}}, {3, 2, int{kCubeShown}}}) {
+    figure.cubes[c][kPieceColumn] = static_cast<std::int16_t>(piece);
+    figure.cubes[c][kStateColumn] = static_cast<std::int16_t>(state);
+  }
+  RasterSurface figureView(640, 480), planSurface(143, 115);
+  drawPlan(figureView, planSurface, buildSchematicRows(figure.cells, 8), figure.cubes, kHelpRed);
+
+  // Cube 0 keeps the square of the last empty cell visited.
+  std::array<std::array<int, 2>, 4> squares;
+  for (int c = 0; c < 4; ++c)
+    squares[c] = {figure.cubes[c][kSquareXColumn], figure.cubes[c][kSquareYColumn]};
+  EXPECT_EQ(squares,
+            (std::array<std::array<int, 2>, 4>{{{611, 472}, {611, 465}, {625, 465}, {625, 472}}}));
+  // g grey, r rojo, t its tint, l light grey.
+  EXPECT_EQ(
+      pixelPicture(figureView, 610, 464, 22, 15,
+                   {{kGrey, 'g'}, {{255, 0, 0}, 'r'}, {{255, 112, 112}, 't'}, {kLight, 'l'}}),
+      (Picture{"......................", ".gggggg........llllll.", ".grrrrg........lttttl.",
+               ".grrrrg........lttttl.", ".grrrrg........lttttl.", ".grrrrg........lttttl.",
+               ".gggggg........llllll.", "......................", ".llllll........gggggg.",
+               ".l....l........gggggg.", ".l....l........gggggg.", ".l....l........gggggg.",
+               ".l....l........gggggg.", ".llllll........gggggg.", "......................"}));
+  EXPECT_EQ(inkedBox(figureView), (Box{611, 465, 630, 477}));
+  EXPECT_EQ(pixelPicture(planSurface, 131, 106, 10, 7, {{kBlack, '#'}, {kLight, 'l'}}),
+            (Picture{"..........", ".##....ll.", ".##....ll.", "..........", ".ll....##.",
+                     ".ll....##.", ".........."}));
 }
 
 }  // namespace
