@@ -1,5 +1,4 @@
-// The drawing: the piece colours, each cube pixel by pixel, the whole figure in its measured box
-// back to front with the schematic over it, and the schematic's rows, squares and marks.
+// The drawing: piece colours, worked cube pictures, figures filling their measured box, schematic.
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
