@@ -22,7 +22,6 @@ std::string figureDigits(const std::vector<std::string>& layers);
 // Writes the bytes as the whole content of path (replacing it); reads a whole file back.
 void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path);
-
 std::vector<std::uint8_t> caseFileBytes(const std::vector<std::vector<std::uint8_t>>& records);
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.

@@ -16,8 +16,7 @@ namespace vexolite::test {
 struct ShownMessage {
   std::string text;
   MessageIcon icon;
-  bool figureViewVisible;  // as the user saw the window behind the box
-  bool helpBoxVisible;
+  bool figureViewVisible, helpBoxVisible;  // as the user saw the window behind the box
 };
 
 class FakeControls : public Controls {
@@ -57,9 +56,7 @@ class FakeControls : public Controls {
   static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
 
   std::array<std::string, kControlCount> texts{};
-  std::array<bool, kControlCount> checked{};
-  std::array<bool, kControlCount> enabled{};
-  std::array<bool, kControlCount> visible{};
+  std::array<bool, kControlCount> checked{}, enabled{}, visible{};
   Control focus = Control::MainWindow;
   std::array<int, kControlCount> picturesShown{};
   std::map<Control, RasterSurface> lastPicture;  // as last shown, by picture box
@@ -67,7 +64,7 @@ class FakeControls : public Controls {
   std::map<std::string, std::string> translations;
   ExportPlatform* platform = nullptr;  // none: the export buttons do nothing
   int beeps = 0;
-  bool ended = false;
+  bool ended = false;  // the program was told to end
 };
 
 }  // namespace vexolite::test
