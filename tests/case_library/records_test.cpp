@@ -1,11 +1,10 @@
-// The figure of a record against an oracle, typed numbers, messages, where the case file is found.
+// The figure of a record against an oracle; typed numbers and message templates.
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "case_library/case_decoding.h"
-#include "case_library/case_file.h"
 #include "case_library/number_text.h"
 #include "support/case_file_writer.h"
 
@@ -88,16 +87,6 @@ TEST(NumberText, ReadsTheLongestLeadingNumber) {
     ASSERT_EQ(static_cast<int>(numericValue(text) * 10), value) << text;
   }
   EXPECT_EQ(fillIn("%2 in %1, 100% %3", {"a.dat", "%1"}), "%1 in a.dat, 100% %3");
-}
-
-TEST(CaseFileSearch, LooksInTheWorkingFolderThenBesideTheProgramThenTheDataFolder) {
-  test::TempFolder work, program, data;
-  const CaseFileSearch search{work.path(), program.path(), data.path()};
-  EXPECT_EQ(locateCaseFile(search), std::nullopt);
-  for (const test::TempFolder* folder : {&data, &program, &work}) {
-    test::writeFile(*folder / "VEXOLITE.DAT", {});
-    EXPECT_EQ(locateCaseFile(search), *folder / "VEXOLITE.DAT");
-  }
 }
 
 }  // namespace

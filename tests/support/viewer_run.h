@@ -26,7 +26,6 @@ struct ViewerRun {
   std::filesystem::path file() const { return work / "VEXOLITE.DAT"; }
   // The surface the window last showed for a picture box.
   const RasterSurface& shown(Control picture) const { return controls.lastPicture.at(picture); }
-  int redraws() const { return controls.picturesShown[FakeControls::index(Control::FigureView)]; }
   bool enabled(Control c) const { return controls.enabled[FakeControls::index(c)]; }
   bool visible(Control c) const { return controls.visible[FakeControls::index(c)]; }
   std::string text(Control c) const { return controls.text(c); }
