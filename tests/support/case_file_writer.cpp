@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace vexolite::test {
@@ -18,9 +19,8 @@ std::vector<std::uint8_t> recordBytes(int caseValue, std::string_view digits, in
     bytes.push_back(static_cast<std::uint8_t>((value >> 8) & 0xff));
   };
   put16(caseValue);
-  for (std::size_t group = 0; group < 75; ++group) {
+  for (std::size_t group = 0; group < 75; ++group)
     put16(std::stoi(all.substr(group * 4, 4)));
-  }
   put16(solutions);
   return bytes;
 }
@@ -40,6 +40,11 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::uint8_t> caseFileBytes(const std::vector<std::vector<std::uint8_t>>& records) {

@@ -1,4 +1,4 @@
-// The tests' own record writer: case files made byte by byte, independent of the core's encoder.
+// The tests' own record writer, independent of the core's encoder, and their temporary folders.
 // SPDX-License-Identifier: MIT
 #pragma once
 
@@ -15,14 +15,13 @@ namespace vexolite::test {
 std::vector<std::uint8_t> recordBytes(int caseValue, std::string_view digits, int solutions);
 
 // Figure digits from layers written as text, lowest layer first: rows separated by "/" inside a
-// layer string, cells as "0".."7"; rows end with "8", layers with "9". {"111/1", "7"} is a
-// layer of rows "111" and "1", then a layer of one cell.
+// layer (written "8"), cells "0".."7", each layer closed by "9". {"111/1", "7"} is a layer of
+// rows "111" and "1", then a layer of one cell.
 std::string figureDigits(const std::vector<std::string>& layers);
 
-// Writes the bytes as the whole content of path (replacing it).
+// Writes the bytes as the whole content of path (replacing it); reads a whole file back.
 void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
-
-// Concatenated records.
+std::vector<std::uint8_t> readFile(const std::filesystem::path& path);
 std::vector<std::uint8_t> caseFileBytes(const std::vector<std::vector<std::uint8_t>>& records);
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.

@@ -16,8 +16,7 @@ namespace vexolite::test {
 struct ShownMessage {
   std::string text;
   MessageIcon icon;
-  bool figureViewVisible;  // as the user saw the window behind the box
-  bool helpBoxVisible;
+  bool figureViewVisible, helpBoxVisible;  // as the user saw the window behind the box
 };
 
 class FakeControls : public Controls {
@@ -27,7 +26,7 @@ class FakeControls : public Controls {
     visible.fill(true);
   }
   // The window's controls hold Unicode text: invalid UTF-8 comes back with each bad byte
-  // replaced by U+FFFD, as the toolkit's own conversion does (a window test checks the two agree).
+  // replaced by U+FFFD, as the toolkit's own conversion does.
   void setText(Control c, const std::string& t) override {
     texts[index(c)] = encodeUtf8(decodeUtf8(t));
   }
@@ -46,26 +45,26 @@ class FakeControls : public Controls {
         {t, icon, visible[index(Control::FigureView)], visible[index(Control::HelpBox)]});
   }
   void beep() override { ++beeps; }
+  void endProgram() override { ended = true; }
+  ExportPlatform* exportPlatform() override { return platform; }
   // A translator of a few texts, as a test sets it; every other text stays as it is.
   std::string translated(std::string_view t) const override {
     const auto found = translations.find(std::string(t));
     return found != translations.end() ? found->second : std::string(t);
   }
-  void endProgram() override { ended = true; }
 
   static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
 
   std::array<std::string, kControlCount> texts{};
-  std::array<bool, kControlCount> checked{};
-  std::array<bool, kControlCount> enabled{};
-  std::array<bool, kControlCount> visible{};
+  std::array<bool, kControlCount> checked{}, enabled{}, visible{};
   Control focus = Control::MainWindow;
   std::array<int, kControlCount> picturesShown{};
   std::map<Control, RasterSurface> lastPicture;  // as last shown, by picture box
   std::vector<ShownMessage> messages;
   std::map<std::string, std::string> translations;
+  ExportPlatform* platform = nullptr;  // none: the export buttons do nothing
   int beeps = 0;
-  bool ended = false;
+  bool ended = false;  // the program was told to end
 };
 
 }  // namespace vexolite::test

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -12,30 +13,31 @@
 
 namespace vexolite::test {
 
+using Records = std::vector<std::vector<std::uint8_t>>;
+
 struct ViewerRun {
   // No case file yet: the test makes one at file() and runs start itself.
   ViewerRun() = default;
-  // Writes the records as VEXOLITE.DAT and runs start.
-  explicit ViewerRun(const std::vector<std::vector<std::uint8_t>>& records) {
-    writeFile(file(), caseFileBytes(records));
+  // Writes the records as VEXOLITE.DAT, in the working folder or beside the program, and starts.
+  explicit ViewerRun(const Records& records, bool besideProgram = false) {
+    writeFile((besideProgram ? program : work) / "VEXOLITE.DAT", caseFileBytes(records));
     viewer.start();
   }
   std::filesystem::path file() const { return work / "VEXOLITE.DAT"; }
   // The surface the window last showed for a picture box.
   const RasterSurface& shown(Control picture) const { return controls.lastPicture.at(picture); }
-  int redraws() const { return controls.picturesShown[FakeControls::index(Control::FigureView)]; }
   bool enabled(Control c) const { return controls.enabled[FakeControls::index(c)]; }
+  bool visible(Control c) const { return controls.visible[FakeControls::index(c)]; }
+  std::string text(Control c) const { return controls.text(c); }
   void check(Control c, bool on = true) { controls.checked[FakeControls::index(c)] = on; }
   bool pictureHas(Rgb colour) const {
-    for (Rgb p : shown(Control::FigureView).pixels()) {
-      if (p == colour) return true;
-    }
-    return false;
+    const std::vector<Rgb>& pixels = shown(Control::FigureView).pixels();
+    return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
   }
 
-  TempFolder work;
+  TempFolder work, program;
   FakeControls controls;
-  Viewer viewer{controls, CaseFileSearch{work.path(), {}, {}}};
+  Viewer viewer{controls, CaseFileSearch{work.path(), program.path(), {}}};
 };
 
 }  // namespace vexolite::test
