@@ -15,12 +15,6 @@ namespace {
 
 std::vector<SeenBox> seen;
 
-// The window takes the focus back from a closed box once the platform has passed it on.
-std::vector<SeenBox> boxesOnceActive(QWidget& form) {
-  EXPECT_TRUE(!form.isVisible() || QTest::qWaitForWindowActive(&form));
-  return takeBoxes();
-}
-
 }  // namespace
 
 void answerEveryBox() {
@@ -53,12 +47,14 @@ std::vector<SeenBox> TestWindow::start() {
   takeBoxes();
   form->show();
   form->start();
-  return boxesOnceActive(*form);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));  // taken back from the closed box
+  return takeBoxes();
 }
 
 std::vector<SeenBox> TestWindow::press(int key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(form->windowHandle(), static_cast<Qt::Key>(key), modifiers);
-  return boxesOnceActive(*form);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  return takeBoxes();
 }
 
 }  // namespace vexolite::test

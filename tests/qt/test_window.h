@@ -3,10 +3,7 @@
 #pragma once
 
 #include <QMessageBox>
-#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "qt/main_window.h"
 #include "support/case_file_writer.h"

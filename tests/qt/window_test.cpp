@@ -55,7 +55,7 @@ TEST(WindowLayout, HandCheckedSpotValuesTheStartMessageAndTheHelpFittingItsBox) 
 
 // Every row of the table becomes its widget: its name, parent, text, tool tip, visibility and
 // painted colour; controls shown at start do not overlap; the tab stops run 0, 1, 2, ...
-TEST(WindowLayout, EveryControlIsBuiltFromItsRow) {
+TEST(WindowLayout, EveryControlIsBuiltFromItsRowAndTheIndicatorsOnlyShowWhatIsSet) {
   TestWindow window;
   std::map<int, Control> stops;
   for (const ControlLayout& row : windowLayout()) {
@@ -75,19 +75,17 @@ TEST(WindowLayout, EveryControlIsBuiltFromItsRow) {
                 QColor(row.background->r, row.background->g, row.background->b));
     }
     for (const ControlLayout& other : windowLayout()) {
-      QWidget* beside = window.control(other.id);
-      if (beside == widget || beside->parentWidget() != widget->parentWidget() ||
-          beside->isHidden() || widget->isHidden())
-        continue;
-      const QRect both = widget->geometry() & beside->geometry();
-      EXPECT_LE(both.height(), 2) << other.name;  // stacked rows share at most their edges
+      QWidget* beside = window.control(other.id);  // stacked rows share at most their edges
+      const bool siblings = beside != widget && beside->parentWidget() == widget->parentWidget();
+      EXPECT_TRUE(!siblings || beside->isHidden() || widget->isHidden() ||
+                  (widget->geometry() & beside->geometry()).height() <= 2)
+          << other.name;
     }
   }
   EXPECT_EQ(stops.rbegin()->first + 1, static_cast<int>(stops.size()));
   // The help box lies over the figure while it is open: created later among the same siblings.
-  const QObjectList& siblings = window.form->children();
-  EXPECT_GT(siblings.indexOf(window.control(Control::HelpBox)),
-            siblings.indexOf(window.control(Control::FigureView)));
+  EXPECT_GT(window.form->children().indexOf(window.control(Control::HelpBox)),
+            window.form->children().indexOf(window.control(Control::FigureView)));
 
   // Tab walks the enabled stops in order from the case-number box, and back to it; of a group of
   // options it stops only at the chosen one.
@@ -100,19 +98,14 @@ TEST(WindowLayout, EveryControlIsBuiltFromItsRow) {
     }
   }
   EXPECT_EQ(QApplication::focusWidget(), window.control(Control::CaseNumberBox));
-}
 
-// The indicators raise their tool tips under the resting mouse; no click or key changes what
-// the viewer set, and none takes the focus.
-TEST(SymmetryIndicators, ShowTheirToolTipsAndIgnoreClicksAndKeys) {
-  TestWindow window;
-  window.start();
+  // The indicators raise their tool tips under the resting mouse; no click or key changes what
+  // the viewer set, and none takes the focus.
   QWindow* handle = window.form->windowHandle();
   for (Control indicator : kMirrorIndicators) {
     QWidget* box = window.control(indicator);
-    const QPoint square = box->mapTo(window.form.get(), QPoint(6, box->height() / 2));
-    const QPoint caption =
-        box->mapTo(window.form.get(), QPoint(box->width() - 4, box->height() / 2));
+    const QPoint square = box->mapTo(window.form.get(), QPoint(6, 7));
+    const QPoint caption = box->mapTo(window.form.get(), QPoint(box->width() - 4, 7));
     QTest::mouseMove(handle, caption);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return QToolTip::isVisible() && QToolTip::text() == box->toolTip(); }, 3000))
@@ -135,14 +128,13 @@ TEST(Language, ChosenFromTheOptionThenTheEnvironmentAndEnglishReachesTheWindow) 
   using enum qt::Language;
   const std::tuple<std::optional<std::string>, std::map<std::string_view, std::string>,
                    qt::Language>
-      cases[] = {{{}, {}, Spanish},
-                 {{}, {{"LC_ALL", ""}, {"LC_MESSAGES", "POSIX"}, {"LANG", "en"}}, Spanish},
+      cases[] = {{{}, {{"LC_ALL", ""}, {"LC_MESSAGES", "POSIX"}, {"LANG", "en"}}, Spanish},
                  {{}, {{"LANG", "C.UTF-8"}}, Spanish},
                  {{}, {{"LC_MESSAGES", "fr_FR"}, {"LANG", "es_ES"}}, English},
                  {{}, {{"LANGUAGE", "es:en"}, {"LC_ALL", "en_US"}}, Spanish},
-                 {{}, {{"LANGUAGE", ":"}, {"LANG", "de"}}, English},
-                 {"es", {{"LC_ALL", "en_GB"}}, Spanish},
-                 {"fr", {{"LANG", "en_US.UTF-8"}}, English}};
+                 {"fr", {{"LANGUAGE", ":"}, {"LANG", "de"}}, English},
+                 {"es", {{"LANG", "en_US.UTF-8"}}, Spanish},
+                 {"en_GB", {{"LC_ALL", "es_AR"}}, English}};
   for (const auto& [option, environment, expected] : cases) {
     EXPECT_EQ(qt::chooseLanguage(option,
                                  [&](std::string_view name) {
@@ -157,20 +149,16 @@ TEST(Language, ChosenFromTheOptionThenTheEnvironmentAndEnglishReachesTheWindow) 
   ASSERT_NE(english, nullptr);
   QCoreApplication::installTranslator(english.get());
   TestWindow window;
-  const std::vector<SeenBox> boxes = window.start();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "On the next screen press Enter to start the system");
+  EXPECT_EQ(window.start().at(0).text, "On the next screen press Enter to start the system");
   EXPECT_TRUE(window.press(Qt::Key_Return).empty());
   EXPECT_EQ(window.text(Control::DrawButton), "Draw");
   EXPECT_EQ(window.control(Control::ZoomInButton)->toolTip().toStdString(),
             "Pressing the [ + ] key or clicking here zooms the image in.");
   EXPECT_EQ(window.text(Control::CaseLabel), " CASE:   123.1 ");
   EXPECT_EQ(window.text(Control::HelpBox).substr(0, 19), "[  F1 ] this Help\r\n");
-  QCoreApplication::removeTranslator(english.get());
 }
 
-// Keypad 3 with NumLock off arrives as Page Down with the keypad modifier; only the keypad's plus
-// and minus zoom, the main keyboard's are typed.
+// Keypad 3 without NumLock is Page Down with the keypad modifier; only the keypad's + and - zoom.
 TEST(KeyTranslation, GivesTheViewersKeyAlsoFromTheKeypadAndOtherForTypedKeys) {
   const std::pair<Qt::Key, Key> bound[] = {
       {Qt::Key_Escape, Key::Escape}, {Qt::Key_Return, Key::Enter},      {Qt::Key_Enter, Key::Enter},
@@ -187,15 +175,13 @@ TEST(KeyTranslation, GivesTheViewersKeyAlsoFromTheKeypadAndOtherForTypedKeys) {
     EXPECT_EQ(qt::translateKey(typed, Qt::NoModifier), Key::Other) << typed;
 }
 
-// The bound keys reach the viewer whatever has the focus, and the focused control never sees
-// those the viewer keeps: the box's cursor stays. Typed and pasted keys reach
-// the box, which keeps the last five characters of any script. Keys pressed while a message box
-// is open belong to the box: F1 opens no second help, Esc closes the box and ends nothing.
+// Bound keys reach the viewer from any control, and the control never sees those the viewer
+// keeps; typed and pasted keys reach the box, which keeps the last five characters of any script.
+// Keys pressed while a message box is open belong to it: F1 opens no second help, Esc closes it.
 TEST(WindowKeys, BoundKeysReachTheViewerFromAnyControlTypedKeysTheBoxAndBoxKeysTheBox) {
   TestWindow window;
   ASSERT_EQ(window.start().size(), 1u);
   auto* box = qobject_cast<QLineEdit*>(window.control(Control::CaseNumberBox));
-  EXPECT_EQ(QApplication::focusWidget(), box);
   window.control(Control::HelpButton)->setFocus();
   EXPECT_TRUE(window.press(Qt::Key_Return).empty());  // the drawing, not the help
   EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   123.1 ");
@@ -210,7 +196,6 @@ TEST(WindowKeys, BoundKeysReachTheViewerFromAnyControlTypedKeysTheBoxAndBoxKeysT
   EXPECT_EQ(window.text(Control::ZoomBox), "1");
   window.press(Qt::Key_Minus);  // typed, then taken out again: no zoom
   EXPECT_EQ(window.text(Control::ZoomBox), "1");
-  EXPECT_EQ(box->text(), "");
   const std::pair<const char*, const char*> pastes[] = {
       {"ñ1234", "ñ1234"},
       {"שלום12", "לום12"},
@@ -230,7 +215,6 @@ TEST(WindowKeys, BoundKeysReachTheViewerFromAnyControlTypedKeysTheBoxAndBoxKeysT
   EXPECT_EQ(window.press(Qt::Key_F1).size(), 1u);
   EXPECT_TRUE(closedByEsc);
   EXPECT_EQ(window.ends, 0);
-  window.control(Control::ExportCaseButton)->setFocus();
   window.press(Qt::Key_Escape);
   EXPECT_EQ(window.ends, 1);
 }
