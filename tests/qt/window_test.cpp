@@ -28,11 +28,11 @@ TEST(WindowLayout, HandCheckedSpotValuesTheStartMessageAndTheHelpFittingItsBox) 
   TestWindow window;
   EXPECT_EQ(window.form->size(), QSize(801, 480));
   EXPECT_EQ(window.text(Control::PreviousBySolutionsButton), "Ant x Sol");
-  EXPECT_EQ(window.control(Control::MirrorX)->toolTip(), QString::fromUtf8("Simetría eje  X."));
+  EXPECT_EQ(window.control(Control::MirrorX)->toolTip().toStdString(), "Simetría eje  X.");
   EXPECT_EQ(window.control(Control::DrawButton)->geometry(), QRect(748, 243, 54, 27));
   EXPECT_EQ(window.control(Control::PieceTripod)->geometry(), QRect(8, 97, 108, 14));
   const QFont label = window.control(Control::CaseLabel)->font();
-  EXPECT_EQ(QFontInfo(label).family(), "Liberation Mono");  // Courier New's metric twin
+  EXPECT_EQ(QFontInfo(label).family().toStdString(), "Liberation Mono");  // Courier New's twin
   EXPECT_DOUBLE_EQ(label.pointSizeF(), 8.25);
   EXPECT_TRUE(QFontInfo(window.control(Control::PieceV)->font()).bold());
 
