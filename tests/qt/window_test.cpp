@@ -21,9 +21,9 @@
 namespace vexolite::test {
 namespace {
 
-// Values worked by hand from the layout (twips / 15, rounded to nearest); the start message in a
-// real box; the help text, read while a message box holds the window, when nothing scrolls: its
-// 29 lines fit the box in a fixed-pitch face.
+// Values worked by hand from the layout (twips / 15, rounded to nearest); the start message and
+// a failure in real boxes; the help text, read while a message box holds the window, when nothing
+// scrolls: its 29 lines fit the box in a fixed-pitch face.
 TEST(WindowLayout, HandCheckedSpotValuesTheStartMessageAndTheHelpFittingItsBox) {
   TestWindow window;
   EXPECT_EQ(window.form->size(), QSize(801, 480));
@@ -41,6 +41,8 @@ TEST(WindowLayout, HandCheckedSpotValuesTheStartMessageAndTheHelpFittingItsBox) 
   EXPECT_EQ(boxes[0].title, "Vexolite");
   EXPECT_EQ(boxes[0].text, "En proxima pantalla pulsar enter para dar comienzo al sistema");
   EXPECT_EQ(boxes[0].icon, QMessageBox::Warning);
+  window.form->showMessage("x", MessageIcon::Critical);  // as the viewer names a failure
+  EXPECT_EQ(takeBoxes().at(0).icon, QMessageBox::Critical);
   auto* help = qobject_cast<QPlainTextEdit*>(window.control(Control::HelpBox));
   help->setVisible(true);
   QApplication::processEvents();
