@@ -1,4 +1,5 @@
-// The Qt side of the export on its own: caption text, what it reads, the folder, the cursor.
+// The Qt side of the export and of the picture boxes: captions, BMP bytes written and read,
+// the folder, the wait cursor, and surfaces shown and pressed by whole pixels.
 // SPDX-License-Identifier: MIT
 #include "qt/qt_export_platform.h"
 
@@ -6,81 +7,137 @@
 
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
+#include <QTest>
+#include <set>
 
+#include "export/bitmap_layout.h"
+#include "qt/surface_view.h"
 #include "test_window.h"
 
 namespace vexolite::test {
 namespace {
 
-// Courier New at 8.5 point, where Courier New is an alias of a fixed-pitch family; drawn
-// unsmoothed over what is there, a caption inks only its glyphs, in pure black.
-TEST(QtExportPlatform, CaptionsAreFixedPitchEightAndAHalfPointInkingOnlyTheirGlyphs) {
+RasterSurface filled(int width, int height, Rgb colour) {
+  RasterSurface surface(width, height);
+  surface.setColour(colour);
+  for (int y = 0; y < height; ++y)
+    surface.line(0, y, width, y);
+  return surface;
+}
+
+// Courier New at 8.5 point, fixed pitch; drawn unsmoothed over what is there, a caption inks
+// only its glyphs, in pure black, in one line of 11 pixels below a margin of one.
+TEST(QtExportPlatform, CaptionsInkOnlyTheirGlyphsInBlackOnAFixedPitch) {
   qt::QtExportPlatform platform;
-  EXPECT_EQ(platform.captionFont().family(), "Courier New");
-  EXPECT_EQ(platform.captionFont().pointSizeF(), 8.5);
-  EXPECT_TRUE(QFontInfo(platform.captionFont()).fixedPitch());
-  struct Ink {
-    int pixels = 0, top = 480, bottom = -1;
-  };
   const Rgb ground{100, 150, 200};
   const auto ink = [&](const std::string& text) {
-    RasterSurface surface(640, 480);
-    surface.setColour(ground);
-    for (int y = 0; y < 480; ++y)
-      for (int x = 0; x < 640; ++x)
-        surface.plot(x, y);
+    RasterSurface surface = filled(640, 480, ground);
     platform.renderText(text, surface);
-    Ink found;
-    for (int y = 0; y < 480; ++y) {
-      for (int x = 0; x < 640; ++x) {
-        if (surface.pixel(x, y) == ground) continue;
-        EXPECT_EQ(surface.pixel(x, y), kBlack) << x << ", " << y;
-        ++found.pixels;
-        found.top = std::min(found.top, y);
-        found.bottom = y;
-      }
+    std::vector<int> rows(480);
+    for (int n = 0; n < 640 * 480; ++n) {
+      const Rgb p = surface.pixel(n % 640, n / 640);
+      EXPECT_TRUE(p == ground || p == kBlack) << n;
+      rows[static_cast<std::size_t>(n / 640)] += p == kBlack;
     }
-    return found;
+    return rows;
   };
-  const Ink one = ink("0"), five = ink("00000");
-  EXPECT_GT(one.pixels, 10);
-  EXPECT_EQ(five.pixels, 5 * one.pixels);  // five equal glyphs on a fixed pitch
-  EXPECT_GT(five.top, 0);                  // the box's own margin above the line
-  EXPECT_LT(five.bottom, 14);              // one line of an 8.5 point font at 96 dots per inch
-  EXPECT_GT(ink("0\r\n0").bottom, one.bottom + 8);
+  const std::vector<int> one = ink("0"), five = ink("00000"), two = ink("0\r\n0");
+  for (std::size_t y = 0; y < 480; ++y) {
+    EXPECT_EQ(five[y], 5 * one[y]) << y;
+    EXPECT_TRUE((y > 0 && y < 12) || one[y] == 0) << y;
+    EXPECT_EQ(two[y], y < 13 ? one[y] : one[y - 13]) << y;  // the next line, 13 rows lower
+  }
+  EXPECT_GT(one[6], 0);
 }
 
-// Only the bitmap reader is tried: a picture in another format under a ".bmp" name is refused,
-// as is a missing file, and the surface is left alone.
-TEST(QtExportPlatform, OnlyBitmapsAreReadAndOnlyFoldersListed) {
+// A 5 x 3 picture: 14-byte file header, 40-byte info header, rows bottom first, each pixel
+// blue, green, red, each row padded from 15 to 16 bytes. Read back from its file over a wider,
+// lower surface, its upper rows fill the left of it.
+TEST(QtExportPlatform, BmpBytesWrittenToAFileAndReadBack) {
+  qt::QtExportPlatform platform;
+  RasterSurface picture(5, 3);
+  for (int n = 0; n < 15; ++n) {
+    picture.setColour(
+        Rgb{static_cast<std::uint8_t>(40 * (n % 5)), static_cast<std::uint8_t>(80 * (n / 5)), 7});
+    picture.plot(n % 5, n / 5);
+  }
+  std::vector<std::uint8_t> bytes;
+  ASSERT_EQ(platform.encodeBmp(picture, bytes), std::nullopt);
+  ASSERT_EQ(bytes.size(), 102u);
+  const std::vector<std::uint8_t> header{'B', 'M', 102, 0, 0,  0, 0, 0, 0, 0, 54, 0,
+                                         0,   0,   40,  0, 0,  0, 5, 0, 0, 0, 3,  0,
+                                         0,   0,   1,   0, 24, 0, 0, 0, 0, 0};
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 34), header);
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 54, bytes.begin() + 60),
+            (std::vector<std::uint8_t>{7, 160, 0, 7, 160, 40}));  // (0, 2) and (1, 2)
+  EXPECT_EQ(bytes[69], 0);                                        // the padding of row 2
+
+  TempFolder folder;
+  writeFile(folder / "caso1.bmp", bytes);
+  const Rgb ground{1, 2, 3};
+  RasterSurface wideLow = filled(7, 2, ground);
+  ASSERT_EQ(platform.loadPicture(folder / "caso1.bmp", wideLow), std::nullopt);
+  for (int n = 0; n < 14; ++n)
+    EXPECT_EQ(wideLow.pixel(n % 7, n / 7), n % 7 < 5 ? picture.pixel(n % 7, n / 7) : ground) << n;
+}
+
+// Only a whole file of at most the longest length is read; a refused file leaves the surface
+// alone. The listing gives files, not folders.
+TEST(QtExportPlatform, FilesUpToTheLongestLengthAreReadAndOnlyFilesListed) {
   qt::QtExportPlatform platform;
   TempFolder folder;
-  QImageWriter png(QString::fromStdString((folder / "caso1.bmp").string()), "png");
-  ASSERT_TRUE(png.write(filledImage(143, 115, qRgb(1, 2, 3))));
   RasterSurface surface(143, 115);
-  EXPECT_EQ(platform.loadPicture(folder / "caso1.bmp", surface), "no es un archivo BMP");
-  const std::optional<std::string> missing = platform.loadPicture(folder / "caso2.bmp", surface);
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->rfind("no se puede abrir (", 0), 0u) << *missing;
+  EXPECT_TRUE(
+      platform.loadPicture(folder / "caso1.bmp", surface)->starts_with("no se puede abrir ("));
+  writeFile(folder / "caso1.bmp", {'B', 'M'});
+  for (const std::int64_t length : {kMaxPictureFileBytes, kMaxPictureFileBytes + 1}) {
+    writeFile(folder / "caso3.bmp", std::vector<std::uint8_t>(static_cast<std::size_t>(length)));
+    EXPECT_EQ(platform.loadPicture(folder / "caso3.bmp", surface)->starts_with("mide "),
+              length > kMaxPictureFileBytes);
+  }
   EXPECT_EQ(surface, RasterSurface(143, 115));
   std::vector<std::string> names;
-  EXPECT_EQ(platform.listFiles(folder / "caso1.bmp", names), "no es una carpeta");
-}
+  std::filesystem::create_directory(folder / "sub");
+  EXPECT_EQ(platform.listFiles(folder.path(), names), std::nullopt);
+  EXPECT_EQ(std::set(names.begin(), names.end()),
+            (std::set<std::string>{"caso1.bmp", "caso3.bmp"}));
+  EXPECT_EQ(platform.listFiles(folder / "none", names), "no existe");
 
-TEST(QtExportPlatform, TheWaitCursorNestsAndGoes) {
-  qt::QtExportPlatform platform;
-  ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  platform.setBusy(true);  // the wait cursor nests, and one end too many changes nothing
   platform.setBusy(true);
-  platform.setBusy(true);
-  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  platform.setBusy(false);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
   platform.setBusy(false);
-  EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
   platform.setBusy(false);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  platform.setBusy(false);  // one too many changes nothing
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Each surface pixel is a block of whole device pixels: at ratio 2 a logical pixel is one
+// surface pixel, at 1.5 the surface is shown 1:1 in device pixels. The figure view shows the
+// viewer's surface pixel for pixel.
+TEST(SurfaceView, WholePixelsShownAndPressedThroughTheWindow) {
+  EXPECT_EQ(qt::wholePixelScale(1.5), 1);
+  EXPECT_EQ(qt::wholePixelScale(2.5), 2);
+  EXPECT_EQ(qt::surfacePixelAt(QPointF(555.5, 458.75), 2), QPoint(555, 458));
+  EXPECT_EQ(qt::surfacePixelAt(QPointF(100, 10), 1.5), QPoint(150, 15));
+
+  TestWindow window;
+  window.start();
+  window.press(Qt::Key_Return);
+  const RasterSurface& surface = window.form->viewer().picture(Control::FigureView);
+  const QImage shown = window.control(Control::FigureView)->grab().toImage();
+  for (int n = 0; n < 640 * 480; ++n) {
+    const Rgb p = surface.pixel(n % 640, n / 640);
+    ASSERT_EQ(shown.pixelColor(n % 640, n / 640), QColor(p.r, p.g, p.b)) << n;
+  }
+  // A press on a square of the schematic reaches the viewer at that pixel, and beside it not.
+  const auto& cube = window.form->viewer().state().figure.cubes[1];
+  const QPoint corner(static_cast<int>(cube[kSquareXColumn]),
+                      static_cast<int>(cube[kSquareYColumn]));
+  QTest::mouseClick(window.control(Control::FigureView), Qt::LeftButton, {}, corner + QPoint(6, 0));
+  EXPECT_EQ(cube[kStateColumn], kCubeShown);
+  QTest::mouseClick(window.control(Control::FigureView), Qt::LeftButton, {}, corner + QPoint(5, 5));
+  EXPECT_EQ(cube[kStateColumn], kCubeHidden);
 }
 
 }  // namespace

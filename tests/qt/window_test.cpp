@@ -1,0 +1,225 @@
+// The real window: widgets built from the layout table, its start message, languages and keys.
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolTip>
+#include <map>
+
+#include "qt/key_translation.h"
+#include "qt/language.h"
+#include "qt/window_layout.h"
+#include "test_window.h"
+
+namespace vexolite::test {
+namespace {
+
+// Values worked by hand from the layout (twips / 15, rounded to nearest); the start message and
+// a failure in real boxes; the help text, read while a message box holds the window, when nothing
+// scrolls: its 29 lines fit the box in a fixed-pitch face.
+TEST(WindowLayout, HandCheckedSpotValuesTheStartMessageAndTheHelpFittingItsBox) {
+  TestWindow window;
+  EXPECT_EQ(window.form->size(), QSize(801, 480));
+  EXPECT_EQ(window.text(Control::PreviousBySolutionsButton), "Ant x Sol");
+  EXPECT_EQ(window.control(Control::MirrorX)->toolTip().toStdString(), "Simetría eje  X.");
+  EXPECT_EQ(window.control(Control::DrawButton)->geometry(), QRect(748, 243, 54, 27));
+  EXPECT_EQ(window.control(Control::PieceTripod)->geometry(), QRect(8, 97, 108, 14));
+  const QFont label = window.control(Control::CaseLabel)->font();
+  EXPECT_EQ(QFontInfo(label).family().toStdString(), "Liberation Mono");  // Courier New's twin
+  EXPECT_DOUBLE_EQ(label.pointSizeF(), 8.25);
+  EXPECT_TRUE(QFontInfo(window.control(Control::PieceV)->font()).bold());
+
+  const std::vector<SeenBox> boxes = window.start();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Vexolite");
+  EXPECT_EQ(boxes[0].text, "En proxima pantalla pulsar enter para dar comienzo al sistema");
+  EXPECT_EQ(boxes[0].icon, QMessageBox::Warning);
+  window.form->showMessage("x", MessageIcon::Critical);  // as the viewer names a failure
+  EXPECT_EQ(takeBoxes().at(0).icon, QMessageBox::Critical);
+  auto* help = qobject_cast<QPlainTextEdit*>(window.control(Control::HelpBox));
+  help->setVisible(true);
+  QApplication::processEvents();
+  EXPECT_EQ(help->document()->blockCount(), 30);
+  EXPECT_TRUE(QFontInfo(help->font()).fixedPitch());
+  const QTextBlock last = help->document()->findBlockByNumber(28);
+  EXPECT_LE(help->cursorRect(QTextCursor(last)).bottom(), help->viewport()->height());
+  EXPECT_EQ(help->verticalScrollBar()->maximum(), 0);
+  for (QTextBlock line = help->document()->begin(); line.isValid(); line = line.next())
+    EXPECT_LE(QFontMetrics(help->font()).horizontalAdvance(line.text()), help->viewport()->width());
+}
+
+// Every row of the table becomes its widget: its name, parent, text, tool tip, visibility and
+// painted colour; controls shown at start do not overlap; the tab stops run 0, 1, 2, ...
+TEST(WindowLayout, EveryControlIsBuiltFromItsRowAndTheIndicatorsOnlyShowWhatIsSet) {
+  TestWindow window;
+  std::map<int, Control> stops;
+  for (const ControlLayout& row : windowLayout()) {
+    QWidget* widget = window.control(row.id);
+    SCOPED_TRACE(std::string(row.name));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->objectName().toStdString(), row.name);
+    EXPECT_EQ(window.text(row.id), row.text);
+    EXPECT_EQ(widget->toolTip().isEmpty(), row.toolTip.empty());
+    EXPECT_TRUE(row.tabIndex < 0 || stops.emplace(row.tabIndex, row.id).second);
+    if (row.id == Control::MainWindow) continue;
+    EXPECT_EQ(widget->parentWidget(), window.control(row.parent));
+    EXPECT_EQ(widget->isHidden(), !row.visibleAtStart);
+    if (row.background) {
+      const QImage image = widget->grab().toImage();  // the rightmost column, past any caption
+      EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() / 2),
+                QColor(row.background->r, row.background->g, row.background->b));
+    }
+    for (const ControlLayout& other : windowLayout()) {
+      QWidget* beside = window.control(other.id);  // stacked rows share at most their edges
+      const bool siblings = beside != widget && beside->parentWidget() == widget->parentWidget();
+      EXPECT_TRUE(!siblings || beside->isHidden() || widget->isHidden() ||
+                  (widget->geometry() & beside->geometry()).height() <= 2)
+          << other.name;
+    }
+  }
+  EXPECT_EQ(stops.rbegin()->first + 1, static_cast<int>(stops.size()));
+  // The help box lies over the figure while it is open: created later among the same siblings.
+  EXPECT_GT(window.form->children().indexOf(window.control(Control::HelpBox)),
+            window.form->children().indexOf(window.control(Control::FigureView)));
+
+  // Tab walks the enabled stops in order from the case-number box, and back to it; of a group of
+  // options it stops only at the chosen one.
+  window.start();
+  for (const auto& [index, control] : stops) {
+    QWidget* stop = window.control(control);
+    if (stop->isEnabled() && (!stop->inherits("QRadioButton") || window.form->isChecked(control))) {
+      EXPECT_EQ(QApplication::focusWidget(), stop) << index;
+      window.press(Qt::Key_Tab);
+    }
+  }
+  EXPECT_EQ(QApplication::focusWidget(), window.control(Control::CaseNumberBox));
+
+  // The indicators raise their tool tips under the resting mouse; no click or key changes what
+  // the viewer set, and none takes the focus.
+  QWindow* handle = window.form->windowHandle();
+  for (Control indicator : kMirrorIndicators) {
+    QWidget* box = window.control(indicator);
+    const QPoint square = box->mapTo(window.form.get(), QPoint(6, 7));
+    const QPoint caption = box->mapTo(window.form.get(), QPoint(box->width() - 4, 7));
+    QTest::mouseMove(handle, caption);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QToolTip::isVisible() && QToolTip::text() == box->toolTip(); }, 3000))
+        << box->toolTip().toStdString() << " shown: " << QToolTip::text().toStdString();
+    for (bool set : {true, false}) {
+      window.form->setChecked(indicator, set);
+      QTest::mouseClick(handle, Qt::LeftButton, {}, square);
+      QTest::mouseDClick(handle, Qt::LeftButton, {}, caption);
+      QTest::keyClick(box, Qt::Key_Space);
+      EXPECT_EQ(window.form->isChecked(indicator), set) << box->objectName().toStdString();
+    }
+    EXPECT_EQ(QApplication::focusWidget(), window.control(Control::CaseNumberBox));
+  }
+  QToolTip::hideText();
+}
+
+// --language first, then LANGUAGE (its first entry), LC_ALL, LC_MESSAGES and LANG; Spanish for
+// none, C or POSIX. English, installed before the window is built, reaches every kind of text.
+TEST(Language, ChosenFromTheOptionThenTheEnvironmentAndEnglishReachesTheWindow) {
+  using enum qt::Language;
+  const std::tuple<std::optional<std::string>, std::map<std::string_view, std::string>,
+                   qt::Language>
+      cases[] = {{{}, {{"LC_ALL", ""}, {"LC_MESSAGES", "POSIX"}, {"LANG", "en"}}, Spanish},
+                 {{}, {{"LANG", "C.UTF-8"}}, Spanish},
+                 {{}, {{"LC_MESSAGES", "fr_FR"}, {"LANG", "es_ES"}}, English},
+                 {{}, {{"LANGUAGE", "es:en"}, {"LC_ALL", "en_US"}}, Spanish},
+                 {"fr", {{"LANGUAGE", ":"}, {"LANG", "de"}}, English},
+                 {"es", {{"LANG", "en_US.UTF-8"}}, Spanish},
+                 {"en_GB", {{"LC_ALL", "es_AR"}}, English}};
+  for (const auto& [option, environment, expected] : cases) {
+    EXPECT_EQ(qt::chooseLanguage(option,
+                                 [&](std::string_view name) {
+                                   return environment.contains(name)
+                                              ? std::optional(environment.at(name))
+                                              : std::nullopt;
+                                 }),
+              expected);
+  }
+
+  const auto english = qt::translatorFor(English);
+  ASSERT_NE(english, nullptr);
+  QCoreApplication::installTranslator(english.get());
+  TestWindow window;
+  EXPECT_EQ(window.start().at(0).text, "On the next screen press Enter to start the system");
+  EXPECT_TRUE(window.press(Qt::Key_Return).empty());
+  EXPECT_EQ(window.text(Control::DrawButton), "Draw");
+  EXPECT_EQ(window.control(Control::ZoomInButton)->toolTip().toStdString(),
+            "Pressing the [ + ] key or clicking here zooms the image in.");
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASE:   123.1 ");
+  EXPECT_EQ(window.text(Control::HelpBox).substr(0, 19), "[  F1 ] this Help\r\n");
+}
+
+// Keypad 3 without NumLock is Page Down with the keypad modifier; only the keypad's + and - zoom.
+TEST(KeyTranslation, GivesTheViewersKeyAlsoFromTheKeypadAndOtherForTypedKeys) {
+  const std::pair<Qt::Key, Key> bound[] = {
+      {Qt::Key_Escape, Key::Escape}, {Qt::Key_Return, Key::Enter},      {Qt::Key_Enter, Key::Enter},
+      {Qt::Key_PageUp, Key::PageUp}, {Qt::Key_PageDown, Key::PageDown}, {Qt::Key_End, Key::End},
+      {Qt::Key_Home, Key::Home},     {Qt::Key_Left, Key::Left},         {Qt::Key_Up, Key::Up},
+      {Qt::Key_Right, Key::Right},   {Qt::Key_Down, Key::Down},         {Qt::Key_F1, Key::F1}};
+  for (const auto& [key, expected] : bound) {
+    EXPECT_EQ(qt::translateKey(key, Qt::NoModifier), expected) << key;
+    EXPECT_EQ(qt::translateKey(key, Qt::KeypadModifier | Qt::ShiftModifier), expected) << key;
+  }
+  EXPECT_EQ(qt::translateKey(Qt::Key_Plus, Qt::KeypadModifier), Key::KeypadPlus);
+  EXPECT_EQ(qt::translateKey(Qt::Key_Minus, Qt::KeypadModifier), Key::KeypadMinus);
+  for (Qt::Key typed : {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_5, Qt::Key_V})
+    EXPECT_EQ(qt::translateKey(typed, Qt::NoModifier), Key::Other) << typed;
+}
+
+// Bound keys reach the viewer from any control, and the control never sees those the viewer
+// keeps; typed and pasted keys reach the box, which keeps the last five characters of any script.
+// Keys pressed while a message box is open belong to it: F1 opens no second help, Esc closes it.
+TEST(WindowKeys, BoundKeysReachTheViewerFromAnyControlTypedKeysTheBoxAndBoxKeysTheBox) {
+  TestWindow window;
+  ASSERT_EQ(window.start().size(), 1u);
+  auto* box = qobject_cast<QLineEdit*>(window.control(Control::CaseNumberBox));
+  window.control(Control::HelpButton)->setFocus();
+  EXPECT_TRUE(window.press(Qt::Key_Return).empty());  // the drawing, not the help
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   123.1 ");
+  window.press(Qt::Key_7);
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   007   ");
+  window.press(Qt::Key_Left);
+  window.press(Qt::Key_PageDown);
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   123.1 ");
+  EXPECT_EQ(box->cursorPosition(), 1);
+  EXPECT_EQ(box->text(), "7");
+  window.press(Qt::Key_Plus, Qt::KeypadModifier);
+  EXPECT_EQ(window.text(Control::ZoomBox), "1");
+  window.press(Qt::Key_Minus);  // typed, then taken out again: no zoom
+  EXPECT_EQ(window.text(Control::ZoomBox), "1");
+  const std::pair<const char*, const char*> pastes[] = {
+      {"ñ1234", "ñ1234"},
+      {"שלום12", "לום12"},
+      {"xy\U0001F600\U0001F600\U0001F6001", "y\U0001F600\U0001F600\U0001F6001"}};
+  for (const auto& [pasted, kept] : pastes) {
+    box->selectAll();
+    QApplication::clipboard()->setText(QString::fromUtf8(pasted));
+    window.press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text().toStdString(), kept);
+  }
+  bool closedByEsc = false;
+  inspector = [&](QMessageBox& open) {
+    QTest::keyClick(&open, Qt::Key_F1);
+    QTest::keyClick(&open, Qt::Key_Escape);
+    closedByEsc = !open.isVisible();
+  };
+  EXPECT_EQ(window.press(Qt::Key_F1).size(), 1u);
+  EXPECT_TRUE(closedByEsc);
+  EXPECT_EQ(window.ends, 0);
+  window.press(Qt::Key_Escape);
+  EXPECT_EQ(window.ends, 1);
+}
+
+}  // namespace
+}  // namespace vexolite::test
