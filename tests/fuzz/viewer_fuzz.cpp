@@ -28,27 +28,21 @@ constexpr std::size_t kMostActions = 128;  // keeps one input quick; every Enter
 // key outside the command table); other bytes not listed are typed into CaseNumberBox.
 constexpr std::uint8_t kPaste = 0x01;         // then n: the n % 16 raw bytes after it are pasted
 constexpr std::uint8_t kComposePages = 0x02;  // the rest is the image file "caso001 .bmp"
-constexpr std::uint8_t kClickPlan = 0x03;     // a click on every cube's square of the plan
+constexpr std::uint8_t kClickPlan = 0x03;     // a click on every square of the plan, each redrawn
 constexpr std::uint8_t kChooseHelp = 0x04;    // then p: help with piece p % 8, 0 for none
 constexpr std::uint8_t kExportCase = 0x05;    // "BMP": the shown case's image, both names
-constexpr std::uint8_t kBackspace = 0x08;
 
-// The stand-in window with the real Qt side of the export (captions, BMP reading and writing);
-// shown pictures are counted, not copied, as a copy of each would cost more than drawing it.
+// The stand-in window with the real Qt side of the export (captions, BMP reading and writing),
+// one for the process as its font costs more than a whole input; shown pictures are counted, not
+// copied, as a copy of each would cost more than drawing it.
 class FuzzControls : public test::FakeControls {
  public:
-  ExportPlatform* exportPlatform() override { return &platform; }
+  ExportPlatform* exportPlatform() override {
+    static qt::QtExportPlatform platform;
+    return &platform;
+  }
   void showPicture(Control c, const RasterSurface&) override { ++picturesShown[index(c)]; }
-  qt::QtExportPlatform platform;
 };
-
-// Text and images need a GUI application; the offscreen platform needs no display.
-void startApplication() {
-  static int argc = (setenv("QT_QPA_PLATFORM", "offscreen", 0), 1);
-  static char name[] = "viewer_fuzz";
-  static char* argv[] = {name, nullptr};
-  static const QGuiApplication app(argc, argv);
-}
 
 // The text of CaseNumberBox after an edit, as the box makes it; its change handler runs on it.
 void editCaseNumberBox(Viewer& viewer, FuzzControls& controls, const std::string& text) {
@@ -65,27 +59,13 @@ void press(Viewer& viewer, FuzzControls& controls, Key key) {
   editCaseNumberBox(viewer, controls, controls.text(Control::CaseNumberBox) + typed);
 }
 
-// Each click hides its cube and redraws; rows past the figure's cubes may hold squares of an
-// earlier case. The squares are where the last drawing put them, 6 pixels across.
-void clickEveryPlanSquare(Viewer& viewer) {
-  for (int n = 1; n <= kMaxCubes; ++n) {
-    const auto& cube = viewer.state().figure.cubes[static_cast<std::size_t>(n)];
-    viewer.pressOnView(cube[kSquareXColumn] + 2.5, cube[kSquareYColumn] + 2.5);
-  }
-}
-
-void chooseHelp(Viewer& viewer, FuzzControls& controls, int piece) {
-  controls.setChecked(Control::OnePieceHelpOption, piece != 0);
-  viewer.chooseHelp(piece != 0);
-  if (piece == 0) return;
-  controls.setChecked(kPieceOptions[static_cast<std::size_t>(piece - 1)], true);
-  viewer.choosePiece(piece);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  startApplication();
+  // Text and images need a GUI application; the offscreen platform needs no display.
+  static int argc = (setenv("QT_QPA_PLATFORM", "offscreen", 0), 1);
+  static char* argv[] = {const_cast<char*>("viewer_fuzz"), nullptr};
+  static const QGuiApplication app(argc, argv);
   static const test::TempFolder folder;  // emptied for every input
   for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
     std::filesystem::remove(entry.path());
@@ -106,26 +86,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (byte == kPaste && after > 0) {
       const std::size_t n = std::min<std::size_t>(action[1] % 16, after - 1);
       const std::string pasted(reinterpret_cast<const char*>(action + 2), n);
-      controls->setText(Control::CaseNumberBox, controls->text(Control::CaseNumberBox) + pasted);
-      viewer->caseNumberEdited();
+      editCaseNumberBox(*viewer, *controls, controls->text(Control::CaseNumberBox) + pasted);
       action += 1 + n;
     } else if (byte == kComposePages) {
       test::writeFile(folder / "caso001 .bmp", {action + 1, data + size});
       viewer->run(Command::ComposePages);
       break;
-    } else if (byte == kClickPlan) {
-      clickEveryPlanSquare(*viewer);
+    } else if (byte == kClickPlan) {  // where the last drawing put the squares, 6 pixels across
+      for (const auto& cube : viewer->state().figure.cubes)
+        viewer->pressOnView(cube[kSquareXColumn] + 2.5, cube[kSquareYColumn] + 2.5);
     } else if (byte == kChooseHelp && after > 0) {
-      chooseHelp(*viewer, *controls, *++action % (kPieceCount + 1));
+      const int piece = *++action % (kPieceCount + 1);  // checked as a person would
+      controls->setChecked(Control::OnePieceHelpOption, piece != 0);
+      viewer->chooseHelp(piece != 0);
+      if (piece != 0)
+        controls->setChecked(kPieceOptions[static_cast<std::size_t>(piece - 1)], true);
+      viewer->choosePiece(piece);  // the viewer ignores piece 0
     } else if (byte == kExportCase) {
       viewer->run(Command::ExportCase);
     } else if (byte >= 0x80) {
       press(*viewer, *controls,
             static_cast<Key>((byte - 0x80) % (static_cast<int>(Key::Other) + 1)));
-    } else if (byte == kBackspace) {
-      std::string text = controls->text(Control::CaseNumberBox);
-      if (!text.empty()) text.pop_back();
-      editCaseNumberBox(*viewer, *controls, text);
     } else if (byte != 0) {  // outside the command table: the character goes into the box
       editCaseNumberBox(*viewer, *controls,
                         controls->text(Control::CaseNumberBox) + static_cast<char>(byte));
