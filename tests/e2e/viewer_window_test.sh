@@ -19,8 +19,8 @@ wait_for() { # SECONDS COMMAND...: true as soon as the command is
 Xvfb -displayfd 3 -screen 0 1700x1000x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb=$! scale=1
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY && unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 windows() { xdotool search --onlyvisible --pid "$pid" --name '^Vexolite$' 2>/dev/null || true; }
 shown() { [ "$(windows | wc -l)" -eq "$1" ]; }
