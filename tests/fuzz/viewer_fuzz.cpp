@@ -33,8 +33,8 @@ constexpr std::uint8_t kChooseHelp = 0x04;    // then p: help with piece p % 8, 
 constexpr std::uint8_t kExportCase = 0x05;    // "BMP": the shown case's image, both names
 
 // The stand-in window with the real Qt side of the export (captions, BMP reading and writing),
-// one for the process as its font costs more than a whole input; shown pictures are counted, not
-// copied, as a copy of each would cost more than drawing it.
+// one for the whole process as in the real window; shown pictures are counted, not copied, as a
+// copy of each would cost more than drawing it.
 class FuzzControls : public test::FakeControls {
  public:
   ExportPlatform* exportPlatform() override {
