@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# What installing puts on a machine, as the Debian package of `cpack -G DEB` holds it (made by the
+# install rules of `cmake --install`): exactly the expected files, working programs, the catalogue
+# where the viewer searches it, a valid desktop entry and metainfo, the MIT licence, and the
+# dependencies the programs need.
+# SPDX-License-Identifier: MIT
+# Usage: package_test.sh CPACK BUILD_DIR SOURCE_DIR APP_ID PREFIX
+# Ends with 77 (skipped) when a Debian or validation tool is missing, once the rest has passed.
+set -euo pipefail
+cpack=$1 build=$2 source=$3 app_id=$4 prefix=$5
+command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null ||
+  { echo "SKIP: no dpkg-deb or dpkg-shlibdeps (./scripts/install-deps tests)" && exit 77; }
+work=$(mktemp -d "${TMPDIR:-/tmp}/vexolite-deb.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2 && exit 1; }
+
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/log" 2>&1 ||
+  fail "cpack failed: $(cat "$work/log")"
+deb=$(echo "$work"/vexolite_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 fonts-liberation qt6-qpa-plugins; do
+  grep -qw "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+share=.$prefix/share apps=.$prefix/share/icons/hicolor
+printf '%s\n' ".$prefix/bin/vexolite" ".$prefix/bin/vexolite-catalog" \
+  "$share/vexolite/VEXOLITE.DAT" "$share/applications/$app_id.desktop" \
+  "$share/metainfo/$app_id.metainfo.xml" "$share/doc/vexolite/copyright" \
+  "$apps/48x48/apps/$app_id.png" "$apps/128x128/apps/$app_id.png" \
+  "$apps/256x256/apps/$app_id.png" | sort >"$work/expected"
+dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort | diff -u "$work/expected" - >&2 ||
+  fail "the package holds other files than expected"
+
+dpkg-deb -x "$deb" "$work/root"
+root=$work/root$prefix desktop=$work/root$prefix/share/applications/$app_id.desktop
+metainfo=$root/share/metainfo/$app_id.metainfo.xml
+cmp "$root/share/vexolite/VEXOLITE.DAT" "$source/data/VEXOLITE.DAT" || fail "another catalogue"
+grep -qaF "$prefix/share/vexolite" "$root/bin/vexolite" || fail "the viewer does not search $prefix"
+"$root/bin/vexolite-catalog" dump "$root/share/vexolite/VEXOLITE.DAT" >"$work/dump" &&
+  head -n1 "$work/dump" | grep -q ': 875 records$' || fail "vexolite-catalog reads no 875 records"
+# The English translation is a resource inside the viewer (its name is stored in UTF-16).
+LC_ALL=C grep -qaP 'v\x00e\x00x\x00o\x00l\x00i\x00t\x00e\x00_\x00e\x00n\x00\.\x00q\x00m' \
+  "$root/bin/vexolite" || fail "the viewer does not carry vexolite_en.qm"
+grep -qx 'Exec=vexolite' "$desktop" && grep -qx "Icon=$app_id" "$desktop" &&
+  grep -q '^Comment\[es\]=' "$desktop" || fail "the desktop entry lacks Exec, Icon or Comment[es]"
+grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" &&
+  grep -qF '<summary xml:lang="es">' "$metainfo" || fail "the metainfo lacks the launchable or es"
+grep -qx 'License: MIT' "$root/share/doc/vexolite/copyright" || fail "the licence is not MIT"
+
+for tool in desktop-file-validate appstreamcli; do
+  command -v $tool >/dev/null || { echo "SKIP: no $tool; the rest is right" && exit 77; }
+done
+desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $app_id.desktop"
+appstreamcli validate --no-net "$metainfo" >"$work/log" 2>&1 ||
+  fail "appstreamcli refuses $app_id.metainfo.xml: $(cat "$work/log")"
+echo "$(basename "$deb"): the expected files, valid and working; Depends: $depends"
