@@ -37,9 +37,9 @@ constexpr std::uint8_t kExportCase = 0x05;    // "BMP": the shown case's image, 
 // copy of each would cost more than drawing it.
 class FuzzControls : public test::FakeControls {
  public:
-  ExportPlatform* exportPlatform() override {
-    static qt::QtExportPlatform platform;
-    return &platform;
+  FuzzControls() {
+    static qt::QtExportPlatform qtPlatform;
+    platform = &qtPlatform;
   }
   void showPicture(Control c, const RasterSurface&) override { ++picturesShown[index(c)]; }
 };
