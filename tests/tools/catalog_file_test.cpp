@@ -40,7 +40,7 @@ std::string problem(const std::string& text) {
 
 TEST(CatalogBuildAndCheck, NameTheLineOrRecordAndWhatIsWrong) {
   const std::string caseLine = "expected \"case N\" or \"case N.D\" with N 0 to 999 and D 1 to 9";
-  for (const std::string wrong : {"case 1000", "case 12.0", "case 12.34", "case 012"})
+  for (const std::string wrong : {"case 1000", "case 12.0", "case 12.34", "case 012", "case 5x"})
     EXPECT_EQ(problem("#\n" + wrong), "f.fig:2: " + caseLine + ", found \"" + wrong + "\"");
 
   // 13 layers of two cubes at the end of rows 1 and 2 of 10 cells, 22 record digits each, then a

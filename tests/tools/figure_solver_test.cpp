@@ -127,7 +127,7 @@ TEST(FigureSolver, AgreesWithTheBruteForceOracleAndHandCounts) {
 }
 
 TEST(FigureGenerator, KeepsItsPromisesOverSeveralBatches) {
-  const GeneratorSettings settings{11, 12, 990, 2};
+  const GeneratorSettings settings{15, 12, 980, 2};
   const std::vector<GeneratedFigure> made = generateFigures(settings, {{10, 0, figure(kCube)}});
   std::set<std::vector<Cell>> forms{canonicalForm(cellsOf(figure(kCube)))};
   int caseNumber = settings.firstCase, chiral = 0;
