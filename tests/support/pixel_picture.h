@@ -1,4 +1,4 @@
-// Surfaces read back for pictures worked by hand: rows of text, the inked box, pixel counts.
+// Surfaces read back for pictures worked by hand: rows of text, the inked box, a filled surface.
 // SPDX-License-Identifier: MIT
 #pragma once
 
@@ -62,10 +62,6 @@ inline void paintAll(RasterSurface& surface, Rgb colour) {
     for (int x = 0; x < surface.width(); ++x)
       surface.plot(x, y);
   }
-}
-
-inline int countPixels(const RasterSurface& surface, Rgb colour) {
-  return static_cast<int>(std::count(surface.pixels().begin(), surface.pixels().end(), colour));
 }
 
 inline std::ostream& operator<<(std::ostream& out, Rgb colour) {
