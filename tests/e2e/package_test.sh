@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# What installing puts on a machine, as the Debian package of `cpack -G DEB` holds it (made by the
-# install rules of `cmake --install`): exactly the expected files, working programs, the catalogue
-# where the viewer searches it, a valid desktop entry and metainfo, the MIT licence, and the
-# dependencies the programs need.
+# What installing puts on a machine, as `cpack -G DEB` packs it: exactly the expected files, working
+# programs, the catalogue where the viewer searches it, valid desktop entry and metainfo, the MIT
+# licence, and the dependencies the programs need.
 # SPDX-License-Identifier: MIT
 # Usage: package_test.sh CPACK BUILD_DIR SOURCE_DIR APP_ID PREFIX
 # Ends with 77 (skipped) when a Debian or validation tool is missing, once the rest has passed.
@@ -25,8 +24,7 @@ share=.$prefix/share apps=.$prefix/share/icons/hicolor
 printf '%s\n' ".$prefix/bin/vexolite" ".$prefix/bin/vexolite-catalog" \
   "$share/vexolite/VEXOLITE.DAT" "$share/applications/$app_id.desktop" \
   "$share/metainfo/$app_id.metainfo.xml" "$share/doc/vexolite/copyright" \
-  "$apps/48x48/apps/$app_id.png" "$apps/128x128/apps/$app_id.png" \
-  "$apps/256x256/apps/$app_id.png" | sort >"$work/expected"
+  "$apps"/{48x48,128x128,256x256}/apps/$app_id.png | sort >"$work/expected"
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort | diff -u "$work/expected" - >&2 ||
   fail "the package holds other files than expected"
 
@@ -46,9 +44,8 @@ grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metain
   grep -qF '<summary xml:lang="es">' "$metainfo" || fail "the metainfo lacks the launchable or es"
 grep -qx 'License: MIT' "$root/share/doc/vexolite/copyright" || fail "the licence is not MIT"
 
-for tool in desktop-file-validate appstreamcli; do
-  command -v $tool >/dev/null || { echo "SKIP: no $tool; the rest is right" && exit 77; }
-done
+command -v desktop-file-validate >/dev/null && command -v appstreamcli >/dev/null ||
+  { echo "SKIP: no desktop-file-validate or appstreamcli; the rest is right" && exit 77; }
 desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $app_id.desktop"
 appstreamcli validate --no-net "$metainfo" >"$work/log" 2>&1 ||
   fail "appstreamcli refuses $app_id.metainfo.xml: $(cat "$work/log")"

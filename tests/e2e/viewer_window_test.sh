@@ -2,8 +2,8 @@
 # The real viewer in a real X window, driven as a person would, at screen scale 1 and then 2: the
 # start message, Enter, Page Down, a typed case number, "BMP", a click on the plan, "BMP", Esc.
 # SPDX-License-Identifier: MIT
-# Usage: viewer_window_test.sh VIEWER CASEFILE, a VEXOLITE.DAT holding case 1 (the 3 x 3 x 3
-# cube, 240 solutions). Ends with 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
+# Usage: viewer_window_test.sh VIEWER CASEFILE (a VEXOLITE.DAT with case 1, the 3 x 3 x 3 cube of
+# 240 solutions). Skipped (77) without Xvfb, xdotool or ImageMagick.
 set -euo pipefail
 viewer=$(realpath "$1") case_file=$(realpath "$2")
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v convert >/dev/null ||
@@ -19,8 +19,7 @@ wait_for() { # SECONDS COMMAND...: true as soon as the command is
 Xvfb -displayfd 3 -screen 0 1700x1000x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb=$! scale=1
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY && unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export DISPLAY=":$(cat "$work/display")" && unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 windows() { xdotool search --onlyvisible --pid "$pid" --name '^Vexolite$' 2>/dev/null || true; }
 shown() { [ "$(windows | wc -l)" -eq "$1" ]; }
@@ -35,9 +34,8 @@ plan_is() { # COLOUR: the cube's squares grey but the first, in COLOUR; the gaps
   shot now
   [ "$(square 0 0) $(square 0 1)$(square 2 10) $(square 1 3)" = "$1 808080808080 FFFFFF" ]
 }
-# "BMP" writes the shown case's image under two names, at scale 2 the image of scale 1 but for
-# its case and solution captions (text, hinted for the screen). In the image, 2 x 2 marks at a
-# pitch of 3 from (109, 105) show the plan.
+# "BMP" writes the case's image under two names, at scale 2 that of scale 1 but for the captions
+# (text, hinted for the screen). In it, 2 x 2 marks at a pitch of 3 from (109, 105) show the plan.
 export_case() { # NAME FIRST-MARK-COLOUR
   rm -f "$folder"/*.[Bb][Mm][Pp]
   click 721 256
@@ -74,8 +72,7 @@ for scale in 1 2; do
   click 557 460
   wait_for 5 plan_is C0C0C0 || fail "a click on the plan did not hide its cube"
   export_case hidden C0C0C0
-  # The drawing is that of scale 1, each pixel a whole scale x scale block, but for the captions
-  # "BMP" stamped on it (text, hinted for the screen).
+  # The drawing is that of scale 1, each pixel a scale x scale block, but for the "BMP" captions.
   shot screen
   convert "$work/screen.png" -crop $((640 * scale))x$((480 * scale))+0+0 -fill white -draw \
     "rectangle $((540 * scale)),0 $((640 * scale)),$((30 * scale))" "png24:$work/view-$scale.png"

@@ -12,10 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 int main(int argc, char** argv) {
   std::set<std::filesystem::path> inputs;
-  for (int n = 1; n < argc; ++n) {
+  for (int n = 1; n < argc; ++n)
     for (const auto& entry : std::filesystem::directory_iterator(argv[n]))
       inputs.insert(entry.path());
-  }
   for (const auto& input : inputs) {
     std::ifstream in(input, std::ios::binary);
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};

@@ -1,6 +1,5 @@
-// Fuzz target: a case file, then what a person does with it, in one input. Bytes 0 and 1 give the
-// case file's length (low byte first), that many bytes are the file, and each byte after them is
-// one action on the viewer through its own event entry points, the stand-in window answering.
+// Fuzz target: a case file, then what a person does with it. Bytes 0 and 1 give the file's length
+// (low byte first), then the file; each byte after it is one action on the viewer's event entries.
 // SPDX-License-Identifier: MIT
 #include <QGuiApplication>
 #include <algorithm>
@@ -32,9 +31,8 @@ constexpr std::uint8_t kClickPlan = 0x03;     // a click on every square of the 
 constexpr std::uint8_t kChooseHelp = 0x04;    // then p: help with piece p % 8, 0 for none
 constexpr std::uint8_t kExportCase = 0x05;    // "BMP": the shown case's image, both names
 
-// The stand-in window with the real Qt side of the export (captions, BMP reading and writing),
-// one for the whole process as in the real window; shown pictures are counted, not copied, as a
-// copy of each would cost more than drawing it.
+// The stand-in window with the real Qt side of the export (captions, BMP reading and writing), one
+// per process as in the real window; shown pictures are counted: a copy costs more than drawing.
 class FuzzControls : public test::FakeControls {
  public:
   FuzzControls() {
@@ -44,19 +42,11 @@ class FuzzControls : public test::FakeControls {
   void showPicture(Control c, const RasterSurface&) override { ++picturesShown[index(c)]; }
 };
 
-// The text of CaseNumberBox after an edit, as the box makes it; its change handler runs on it.
-void editCaseNumberBox(Viewer& viewer, FuzzControls& controls, const std::string& text) {
-  if (text == controls.text(Control::CaseNumberBox)) return;  // no change, no handler
-  controls.setText(Control::CaseNumberBox, text);
+// Text typed or pasted at the end of CaseNumberBox; the box's change handler runs on the result.
+void typeInBox(Viewer& viewer, FuzzControls& controls, const std::string& typed) {
+  if (typed.empty()) return;  // no change, no handler
+  controls.setText(Control::CaseNumberBox, controls.text(Control::CaseNumberBox) + typed);
   viewer.caseNumberEdited();
-}
-
-// A key of the table goes to the window first; keypad plus and minus then reach the box too.
-void press(Viewer& viewer, FuzzControls& controls, Key key) {
-  viewer.keyPressed(key);
-  if (controls.ended || !keyReachesFocusedControl(key)) return;
-  const char typed = key == Key::KeypadPlus ? '+' : '-';
-  editCaseNumberBox(viewer, controls, controls.text(Control::CaseNumberBox) + typed);
 }
 
 }  // namespace
@@ -85,8 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t after = static_cast<std::size_t>(end - action - 1);
     if (byte == kPaste && after > 0) {
       const std::size_t n = std::min<std::size_t>(action[1] % 16, after - 1);
-      const std::string pasted(reinterpret_cast<const char*>(action + 2), n);
-      editCaseNumberBox(*viewer, *controls, controls->text(Control::CaseNumberBox) + pasted);
+      typeInBox(*viewer, *controls, std::string(reinterpret_cast<const char*>(action + 2), n));
       action += 1 + n;
     } else if (byte == kComposePages) {
       test::writeFile(folder / "caso001 .bmp", {action + 1, data + size});
@@ -104,12 +93,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       viewer->choosePiece(piece);  // the viewer ignores piece 0
     } else if (byte == kExportCase) {
       viewer->run(Command::ExportCase);
-    } else if (byte >= 0x80) {
-      press(*viewer, *controls,
-            static_cast<Key>((byte - 0x80) % (static_cast<int>(Key::Other) + 1)));
+    } else if (byte >= 0x80) {  // to the window first; keypad plus and minus reach the box too
+      const auto key = static_cast<Key>((byte - 0x80) % (static_cast<int>(Key::Other) + 1));
+      viewer->keyPressed(key);
+      if (!controls->ended && keyReachesFocusedControl(key))
+        typeInBox(*viewer, *controls, key == Key::KeypadPlus ? "+" : "-");
     } else if (byte != 0) {  // outside the command table: the character goes into the box
-      editCaseNumberBox(*viewer, *controls,
-                        controls->text(Control::CaseNumberBox) + static_cast<char>(byte));
+      typeInBox(*viewer, *controls, std::string(1, static_cast<char>(byte)));
     }
   }
   return 0;
