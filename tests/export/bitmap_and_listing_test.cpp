@@ -66,17 +66,14 @@ TEST(BitmapLayout, AcceptsWholeFilesAndRefusesHostileOnes) {
 }
 
 // A brute-force matcher over every split of the name, as the oracle.
-bool bruteMatch(const std::string& name, const std::string& pattern) {
+bool bruteMatch(std::string_view name, std::string_view pattern) {
   if (pattern.empty()) return name.empty();
-  if (pattern[0] == '*') {
-    for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-      if (bruteMatch(name.substr(skip), pattern.substr(1))) return true;
-    }
-    return false;
-  }
+  for (std::size_t skip = 0; pattern[0] == '*' && skip <= name.size(); ++skip)
+    if (bruteMatch(name.substr(skip), pattern.substr(1))) return true;
   const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-  if (name.empty() || (pattern[0] != '?' && fold(pattern[0]) != fold(name[0]))) return false;
-  return bruteMatch(name.substr(1), pattern.substr(1));
+  return pattern[0] != '*' && !name.empty() &&
+         (pattern[0] == '?' || fold(pattern[0]) == fold(name[0])) &&
+         bruteMatch(name.substr(1), pattern.substr(1));
 }
 
 // Every pattern and name of up to four characters from a small alphabet; then the order.
