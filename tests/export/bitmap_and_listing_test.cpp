@@ -19,8 +19,7 @@ void put(Bytes& b, std::size_t at, std::uint32_t value, std::size_t size = 4) {
 Bytes bitmap(std::int32_t width, std::int32_t height, std::uint32_t bits, std::size_t pixelBytes,
              std::uint32_t compression = 0, std::uint32_t header = 40) {
   Bytes b(14 + header + pixelBytes, 0);
-  b[0] = 'B';
-  b[1] = 'M';
+  put(b, 0, 'B' | 'M' << 8, 2);
   put(b, 10, 14 + header);
   put(b, 14, header);
   const bool old = header == 12;  // the old OS/2 header has 16-bit sizes
@@ -79,17 +78,14 @@ bool bruteMatch(std::string_view name, std::string_view pattern) {
 // Every pattern and name of up to four characters from a small alphabet; then the order.
 TEST(Listing, MatchesAsEverySplitAndSortsIgnoringLetterCase) {
   std::vector<std::string> words{""};
-  for (std::size_t n = 0; n < words.size(); ++n) {
-    if (words[n].size() == 4) continue;
+  for (std::size_t n = 0; words[n].size() < 4; ++n)  // shortest first: stops at the first of four
     for (char c : std::string("aAb*?"))
       words.push_back(words[n] + c);
-  }
-  for (const std::string& pattern : words) {
-    for (const std::string& name : words) {
-      if (name.find_first_of("*?") != std::string::npos) continue;
-      ASSERT_EQ(matchesPattern(name, pattern), bruteMatch(name, pattern)) << name << " " << pattern;
-    }
-  }
+  for (const std::string& pattern : words)
+    for (const std::string& name : words)
+      EXPECT_TRUE(name.find_first_of("*?") != std::string::npos ||
+                  matchesPattern(name, pattern) == bruteMatch(name, pattern))
+          << name << " " << pattern;
   EXPECT_EQ(
       matchingNames({"caso2.bmp", "CASO1.BMP", "caso10 .BMP", "caso1.bmp", "Caso.bmp",
                      "caso1.bmp.tmp", "xcaso1.bmp", "S00001-001 .bmp"},
