@@ -11,23 +11,36 @@ namespace {
 using test::recordBytes;
 using test::ViewerRun;
 
-TEST(Start, ShowsTheStartMessageThenEnterShowsTheLastRecord) {
-  const std::string cube = test::figureDigits({"123/456/712", "123/456/712", "123/456/712"});
-  ViewerRun run({recordBytes(10, "19", 1), recordBytes(1231, cube, 12)});
-  run.controls.translations = {{" CASO:", " CASE:"}, {" SOLU:", " SOLUTIONS:"}};  // too wide
-  ASSERT_EQ(run.controls.messages.size(), 1u);
+// No case file is named where it was looked for; whole records followed by a partial one are
+// announced, then the start message; Enter shows the last record.
+TEST(Start, MissingFileThenAPartialRecordThenTheLastRecord) {
+  ViewerRun run;
+  run.viewer.start();
   EXPECT_EQ(run.controls.messages[0].text,
+            "No se encuentra el archivo VEXOLITE.DAT. Se busco en: " + run.work.path().string() +
+                ", " + run.program.path().string() + ".");
+  run.viewer.keyPressed(Key::Enter);
+  EXPECT_EQ(run.controls.messages[2].text, run.controls.messages[0].text);
+  const std::string cube = test::figureDigits({"123/456/712", "123/456/712", "123/456/712"});
+  test::writeFile(run.file(), test::caseFileBytes(
+                                  {recordBytes(10, "19", 1), recordBytes(1231, cube, 12), {1, 2}}));
+  run.controls.translations = {{" CASO:", " CASE:"}, {" SOLU:", " SOLUTIONS:"}};  // too wide
+  run.viewer.start();
+  EXPECT_EQ(run.controls.messages[3].text,
+            "El archivo " + run.file().string() +
+                " mide 310 bytes, que no es multiplo de 154: se ignoran los 2 bytes del registro "
+                "final incompleto.");
+  ASSERT_EQ(run.controls.messages.size(), 5u);
+  EXPECT_EQ(run.controls.messages[4].text,
             "En proxima pantalla pulsar enter para dar comienzo al sistema");
   EXPECT_FALSE(run.enabled(Control::PiecePanel) || run.visible(Control::HelpBox));
   run.viewer.keyPressed(Key::Enter);
-  for (const auto& [control, text] : {std::pair{Control::CaseLabel, " CASE:   123.1 "},
-                                      {Control::CaseNumberLabel, "123.1 "},
-                                      {Control::SolutionsLabel, " SOLU:    12 "},
-                                      {Control::SolutionCountLabel, "   12"},
-                                      {Control::SizeX, "X: 3"},
-                                      {Control::SizeY, "Y: 3"},
-                                      {Control::SizeZ, "Z: 3"}})
-    EXPECT_EQ(run.text(control), text);
+  std::string texts;
+  for (Control control :
+       {Control::CaseLabel, Control::CaseNumberLabel, Control::SolutionsLabel,
+        Control::SolutionCountLabel, Control::SizeX, Control::SizeY, Control::SizeZ})
+    texts += run.text(control) + "|";
+  EXPECT_EQ(texts, " CASE:   123.1 |123.1 | SOLU:    12 |   12|X: 3|Y: 3|Z: 3|");
   EXPECT_EQ(run.viewer.state().shownCase.caseNumberText, "123.1");
   for (Control mirror : kMirrorIndicators)
     EXPECT_TRUE(run.controls.isChecked(mirror)) << static_cast<int>(mirror);
@@ -37,41 +50,18 @@ TEST(Start, ShowsTheStartMessageThenEnterShowsTheLastRecord) {
   EXPECT_EQ(run.controls.focus, Control::CaseNumberBox);
 }
 
-// No case file is named where it was looked for; whole records followed by a partial one are
-// announced, and load.
-TEST(CaseFile, MissingOrWithAPartialRecord) {
-  ViewerRun run;
-  run.viewer.start();
-  EXPECT_EQ(run.controls.messages[0].text,
-            "No se encuentra el archivo VEXOLITE.DAT. Se busco en: " + run.work.path().string() +
-                ", " + run.program.path().string() + ".");
-  run.viewer.keyPressed(Key::Enter);
-  EXPECT_EQ(run.controls.messages[2].text, run.controls.messages[0].text);
-  test::writeFile(run.file(), test::caseFileBytes({recordBytes(20, "19", 2), {1, 2}}));
-  run.viewer.start();
-  EXPECT_EQ(run.controls.messages[3].text,
-            "El archivo " + run.file().string() +
-                " mide 156 bytes, que no es multiplo de 154: se ignoran los 2 bytes del registro "
-                "final incompleto.");
-  run.viewer.keyPressed(Key::Enter);
-  EXPECT_EQ(run.controls.messages.size(), 5u);
-  EXPECT_EQ(run.text(Control::CaseLabel), " CASO:   002   ");
-}
-
 // Records in solution order: case 12.3, gaps (2..5, 8..11, 13..703 missing), the last case 705,
-// and case 7 in record 1, whose number is the record count.
-struct Navigation : testing::Test {
-  Navigation() { run.viewer.keyPressed(Key::Enter); }
-  int record() const { return run.viewer.state().catalogue.currentRecord; }
-  test::ViewerRun run{{recordBytes(70, "19", 1), recordBytes(10, "29", 2),
-                       recordBytes(123, "39", 5), recordBytes(120, "49", 7),
-                       recordBytes(7050, "59", 9), recordBytes(7040, "69", 10),
-                       recordBytes(60, "79", 11)}};
-};
-
-// By solution order (Page Up and Down, their buttons) the steps wrap at both ends; by number
-// (Home and End, their buttons) between 705 and 1, and a missing case shows the last record.
-TEST_F(Navigation, StepsWrapAtBothEnds) {
+// and case 7 in record 1, whose number is the record count. The steps by solution order wrap at
+// both ends; by number between 705 and 1, and a missing case shows the last record. Each change
+// of the box searches: typed at its end ('+'), afresh ('t') or pasted ('p'). A sixth character
+// keeps the last five, counted as characters whatever their bytes; a box that ends in anything
+// but a digit or a point is emptied, signs too.
+TEST(Navigation, StepsWrapAndTypedOrPastedNumbersSearch) {
+  ViewerRun run({recordBytes(70, "19", 1), recordBytes(10, "29", 2), recordBytes(123, "39", 5),
+                 recordBytes(120, "49", 7), recordBytes(7050, "59", 9), recordBytes(7040, "69", 10),
+                 recordBytes(60, "79", 11)});
+  run.viewer.keyPressed(Key::Enter);
+  const int& record = run.viewer.state().catalogue.currentRecord;
   const std::tuple<int, Key, Command, int> steps[] = {
       {7, Key::PageDown, Command::NextBySolutions, 1},
       {1, Key::PageUp, Command::PreviousBySolutions, 7},
@@ -87,14 +77,8 @@ TEST_F(Navigation, StepsWrapAtBothEnds) {
     run.viewer.state().catalogue.currentRecord = from;
     run.viewer.keyPressed(Key::Enter);
     key == Key::Other ? run.viewer.run(command) : run.viewer.keyPressed(key);
-    EXPECT_EQ(record(), to) << "from " << from << " by " << static_cast<int>(command);
+    EXPECT_EQ(record, to) << "from " << from << " by " << static_cast<int>(command);
   }
-}
-
-// Every change of the box searches: typed at its end ('+'), typed afresh ('t') or pasted ('p').
-// A sixth character keeps the last five, counted as characters whatever their bytes; a box
-// that ends in anything but a digit or a point is emptied, signs too.
-TEST_F(Navigation, TypedAndPastedNumbersSearch) {
   const std::tuple<char, std::string, std::string, int> entries[] = {
       {'t', "7", "7", 1},
       {'+', "0", "70", 7},  // case 70 is missing
@@ -107,18 +91,8 @@ TEST_F(Navigation, TypedAndPastedNumbersSearch) {
       {'p', "1e2", "1e2", 2},
       {'t', "12x", "", 4},
       {'p', "-", "", 4},
-      {'p',
-       "\xb1\xc3"
-       "0005",
-       "\xef\xbf\xbd"
-       "0005",
-       7},  // a bad byte counts as one
-      {'p',
-       std::string(9000, 'x') + "\xc3\xb1\xc3\xb1\xc3\xb1"
-                                "12",
-       "\xc3\xb1\xc3\xb1\xc3\xb1"
-       "12",
-       7},
+      {'p', "\261\3030005", "\uFFFD0005", 7},  // a bad byte counts as one
+      {'p', std::string(9000, 'x') + "\u00F1\u00F1\u00F112", "\u00F1\u00F1\u00F112", 7},
   };
   for (const auto& [how, text, box, to] : entries) {
     if (how != '+') run.controls.setText(Control::CaseNumberBox, how == 'p' ? text : "");
@@ -128,7 +102,7 @@ TEST_F(Navigation, TypedAndPastedNumbersSearch) {
       run.viewer.caseNumberEdited();
     }
     EXPECT_EQ(run.text(Control::CaseNumberBox), box) << text.substr(0, 8);
-    EXPECT_EQ(record(), to) << text.substr(0, 8);
+    EXPECT_EQ(record, to) << text.substr(0, 8);
   }
   EXPECT_EQ(run.viewer.state().view.zoom, 0.5);  // typed signs do not zoom
 }
@@ -145,7 +119,9 @@ TEST(Play, TurnsAndHiddenCubes) {
   run.viewer.pressOnView(cube5[kSquareXColumn] + 5, cube5[kSquareYColumn]);
   const CellGrid stored = run.viewer.state().figure.cells;
   for (const auto& [key, opposite, shown] : {std::tuple{Key::Up, Command::TurnDown, "X: 2Z: 4"},
-                                             {Key::Left, Command::TurnRight, "X: 1Z: 2"}}) {
+                                             {Key::Left, Command::TurnRight, "X: 1Z: 2"},
+                                             {Key::Down, Command::TurnUp, "X: 2Z: 4"},
+                                             {Key::Right, Command::TurnLeft, "X: 1Z: 2"}}) {
     run.viewer.keyPressed(key);
     EXPECT_EQ(sizes(), shown);
     EXPECT_EQ(
@@ -157,11 +133,6 @@ TEST(Play, TurnsAndHiddenCubes) {
       run.viewer.run(opposite);
     EXPECT_EQ(run.viewer.state().figure.cells, stored);
   }
-  run.viewer.keyPressed(Key::Down);
-  run.viewer.run(Command::TurnUp);
-  run.viewer.keyPressed(Key::Right);
-  run.viewer.run(Command::TurnLeft);
-  EXPECT_EQ(run.viewer.state().figure.cells, stored);
   run.viewer.keyPressed(Key::Enter);  // read again: shown
   EXPECT_EQ(cube5[kStateColumn], kCubeShown);
   run.viewer.keyPressed(Key::PageUp);  // a row of nine turns whole: side 16, not 9
