@@ -1,5 +1,5 @@
-// The real window: widgets built from the layout table, its start message, languages, keys and
-// figure. SPDX-License-Identifier: MIT
+// The real window: widgets from the layout table, start message, languages, keys and figure.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QApplication>
