@@ -1,18 +1,16 @@
-// The Qt side of the export and of the picture boxes: captions, BMP bytes written and read,
-// the folder, the wait cursor, and surfaces shown and pressed by whole pixels.
+// The Qt side of the export: captions, BMP bytes written and read, the folder, the wait cursor.
 // SPDX-License-Identifier: MIT
 #include "qt/qt_export_platform.h"
 
 #include <gtest/gtest.h>
 
+#include <QCursor>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QTest>
 #include <set>
 
 #include "export/bitmap_layout.h"
-#include "qt/surface_view.h"
-#include "test_window.h"
+#include "support/case_file_writer.h"
 
 namespace vexolite::test {
 namespace {
@@ -27,16 +25,16 @@ RasterSurface filled(int width, int height, Rgb colour) {
 
 // Courier New at 8.5 point, fixed pitch; drawn unsmoothed over what is there, a caption inks
 // only its glyphs, in pure black, in one line of 11 pixels below a margin of one.
-TEST(QtExportPlatform, CaptionsInkOnlyTheirGlyphsInBlackOnAFixedPitch) {
+TEST(QtExportPlatform, CaptionsInkOnlyTheirGlyphsAndBmpFilesAreWrittenReadAndListed) {
   qt::QtExportPlatform platform;
-  const Rgb ground{100, 150, 200};
+  const Rgb paper{100, 150, 200};
   const auto ink = [&](const std::string& text) {
-    RasterSurface surface = filled(640, 480, ground);
+    RasterSurface surface = filled(640, 480, paper);
     platform.renderText(text, surface);
     std::vector<int> rows(480);
     for (int n = 0; n < 640 * 480; ++n) {
       const Rgb p = surface.pixel(n % 640, n / 640);
-      EXPECT_TRUE(p == ground || p == kBlack) << n;
+      EXPECT_TRUE(p == paper || p == kBlack) << n;
       rows[static_cast<std::size_t>(n / 640)] += p == kBlack;
     }
     return rows;
@@ -48,13 +46,10 @@ TEST(QtExportPlatform, CaptionsInkOnlyTheirGlyphsInBlackOnAFixedPitch) {
     EXPECT_EQ(two[y], y < 13 ? one[y] : one[y - 13]) << y;  // the next line, 13 rows lower
   }
   EXPECT_GT(one[6], 0);
-}
 
-// A 5 x 3 picture: 14-byte file header, 40-byte info header, rows bottom first, each pixel
-// blue, green, red, each row padded from 15 to 16 bytes. Read back from its file over a wider,
-// lower surface, its upper rows fill the left of it.
-TEST(QtExportPlatform, BmpBytesWrittenToAFileAndReadBack) {
-  qt::QtExportPlatform platform;
+  // A 5 x 3 picture: 14-byte file header, 40-byte info header, rows bottom first, each pixel
+  // blue, green, red, each row padded from 15 to 16 bytes. Read back from its file over a wider,
+  // lower surface, its upper rows fill the left of it.
   RasterSurface picture(5, 3);
   for (int n = 0; n < 15; ++n) {
     picture.setColour(
@@ -79,17 +74,12 @@ TEST(QtExportPlatform, BmpBytesWrittenToAFileAndReadBack) {
   ASSERT_EQ(platform.loadPicture(folder / "caso1.bmp", wideLow), std::nullopt);
   for (int n = 0; n < 14; ++n)
     EXPECT_EQ(wideLow.pixel(n % 7, n / 7), n % 7 < 5 ? picture.pixel(n % 7, n / 7) : ground) << n;
-}
 
-// Only a whole file of at most the longest length is read; a refused file leaves the surface
-// alone. The listing gives files, not folders.
-TEST(QtExportPlatform, FilesUpToTheLongestLengthAreReadAndOnlyFilesListed) {
-  qt::QtExportPlatform platform;
-  TempFolder folder;
+  // Only a whole file of at most the longest length is read; a refused file leaves the surface
+  // alone. The listing gives files, not folders.
   RasterSurface surface(143, 115);
   EXPECT_TRUE(
-      platform.loadPicture(folder / "caso1.bmp", surface)->starts_with("no se puede abrir ("));
-  writeFile(folder / "caso1.bmp", {'B', 'M'});
+      platform.loadPicture(folder / "caso2.bmp", surface)->starts_with("no se puede abrir ("));
   for (const std::int64_t length : {kMaxPictureFileBytes, kMaxPictureFileBytes + 1}) {
     writeFile(folder / "caso3.bmp", std::vector<std::uint8_t>(static_cast<std::size_t>(length)));
     EXPECT_EQ(platform.loadPicture(folder / "caso3.bmp", surface)->starts_with("mide "),
@@ -103,41 +93,12 @@ TEST(QtExportPlatform, FilesUpToTheLongestLengthAreReadAndOnlyFilesListed) {
             (std::set<std::string>{"caso1.bmp", "caso3.bmp"}));
   EXPECT_EQ(platform.listFiles(folder / "none", names), "no existe");
 
-  platform.setBusy(true);  // the wait cursor nests, and one end too many changes nothing
-  platform.setBusy(true);
-  platform.setBusy(false);
+  for (bool busy : {true, true, false})
+    platform.setBusy(busy);  // the wait cursor nests
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-  platform.setBusy(false);
-  platform.setBusy(false);
+  for (int end = 0; end < 2; ++end)
+    platform.setBusy(false);  // one end too many changes nothing
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-// Each surface pixel is a block of whole device pixels: at ratio 2 a logical pixel is one
-// surface pixel, at 1.5 the surface is shown 1:1 in device pixels. The figure view shows the
-// viewer's surface pixel for pixel.
-TEST(SurfaceView, WholePixelsShownAndPressedThroughTheWindow) {
-  EXPECT_EQ(qt::wholePixelScale(1.5), 1);
-  EXPECT_EQ(qt::wholePixelScale(2.5), 2);
-  EXPECT_EQ(qt::surfacePixelAt(QPointF(555.5, 458.75), 2), QPoint(555, 458));
-  EXPECT_EQ(qt::surfacePixelAt(QPointF(100, 10), 1.5), QPoint(150, 15));
-
-  TestWindow window;
-  window.start();
-  window.press(Qt::Key_Return);
-  const RasterSurface& surface = window.form->viewer().picture(Control::FigureView);
-  const QImage shown = window.control(Control::FigureView)->grab().toImage();
-  for (int n = 0; n < 640 * 480; ++n) {
-    const Rgb p = surface.pixel(n % 640, n / 640);
-    ASSERT_EQ(shown.pixelColor(n % 640, n / 640), QColor(p.r, p.g, p.b)) << n;
-  }
-  // A press on a square of the schematic reaches the viewer at that pixel, and beside it not.
-  const auto& cube = window.form->viewer().state().figure.cubes[1];
-  const QPoint corner(static_cast<int>(cube[kSquareXColumn]),
-                      static_cast<int>(cube[kSquareYColumn]));
-  QTest::mouseClick(window.control(Control::FigureView), Qt::LeftButton, {}, corner + QPoint(6, 0));
-  EXPECT_EQ(cube[kStateColumn], kCubeShown);
-  QTest::mouseClick(window.control(Control::FigureView), Qt::LeftButton, {}, corner + QPoint(5, 5));
-  EXPECT_EQ(cube[kStateColumn], kCubeHidden);
 }
 
 }  // namespace

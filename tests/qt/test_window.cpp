@@ -11,11 +11,7 @@
 #include <QTimer>
 
 namespace vexolite::test {
-namespace {
-
-std::vector<SeenBox> seen;
-
-}  // namespace
+static std::vector<SeenBox> seen;
 
 void answerEveryBox() {
   auto* answerer = new QTimer(qApp);

@@ -25,8 +25,7 @@ struct TestWindow {
   TestWindow();  // records 1 and 2 (the last) are cases 7 and 123.1
   QWidget* control(Control control) const { return form->widget(control); }
   std::string text(Control control) const { return form->text(control); }
-  // Each returns the boxes it opened. start shows the window and runs start; press sends a key
-  // as the window system does, to the window; Enter draws the last record.
+  // Each returns the boxes it opened. press sends a key to the window as the window system does.
   std::vector<SeenBox> start();
   std::vector<SeenBox> press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
