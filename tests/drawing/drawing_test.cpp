@@ -175,11 +175,9 @@ TEST(Schematic, CellsSquaresAndMarksByStateLayerBesideLayerInTheBottomRightCorne
   drawPlan(figureView, planSurface, buildSchematicRows(figure.cells, 8), figure.cubes, kHelpRed);
 
   // Cube 0 keeps the square of the last empty cell visited.
-  std::array<std::array<int, 2>, 4> squares;
-  for (int c = 0; c < 4; ++c)
-    squares[c] = {figure.cubes[c][kSquareXColumn], figure.cubes[c][kSquareYColumn]};
-  EXPECT_EQ(squares,
-            (std::array<std::array<int, 2>, 4>{{{611, 472}, {611, 465}, {625, 465}, {625, 472}}}));
+  for (int c = 0; c < 4; ++c)  // x * 1000 + y
+    EXPECT_EQ(figure.cubes[c][kSquareXColumn] * 1000 + figure.cubes[c][kSquareYColumn],
+              (std::array{611472, 611465, 625465, 625472}[c]));
   // g grey, r rojo, t its tint, l light grey.
   EXPECT_EQ(
       pixelPicture(figureView, 610, 464, 22, 15,
