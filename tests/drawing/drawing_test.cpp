@@ -4,11 +4,9 @@
 
 #include <array>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
-#include "case_library/case_decoding.h"
-#include "case_library/case_file.h"
 #include "drawing/drawing_size.h"
 #include "drawing/perspective_cube.h"
 #include "drawing/schematic.h"
@@ -31,16 +29,13 @@ TEST(PiecePalette, ColoursShownOnlyWithHelpOnTheirPieceInCasesOfOverTenSolutions
   const PieceShades& red = pieceShades(4);
   EXPECT_EQ((std::array{red.full, red.tint, red.left, red.right}),
             (std::array<Rgb, 4>{{{255, 0, 0}, {255, 112, 112}, {255, 80, 80}, {255, 112, 112}}}));
-  EXPECT_EQ(pieceShades(7).full, (Rgb{80, 80, 80}));
-  const std::pair<HelpChoice, int> highlighted[] = {
-      {kHelpRed, 4}, {{true, 3, 11, 705}, 4}, {kCase705, 1}, {kCase705, 7}};
-  const std::pair<HelpChoice, int> notHighlighted[] = {
-      {{true, 4, 10, 12}, 4}, {{false, 4, 11, 12}, 4}, {{true, 3, 11, 12}, 4},
-      {{true, 8, 11, 12}, 8}, {kCase705, 0},           {kCase705, 8}};
-  for (const auto& [help, piece] : highlighted)
-    EXPECT_TRUE(isHighlighted(help, piece)) << piece << " " << help.caseNumber;
-  for (const auto& [help, piece] : notHighlighted)
-    EXPECT_FALSE(isHighlighted(help, piece)) << piece << " " << help.chosenPiece;
+  const std::tuple<HelpChoice, int, bool> cases[] = {
+      {kHelpRed, 4, true},           {{true, 3, 11, 705}, 4, true}, {kCase705, 1, true},
+      {kCase705, 7, true},           {{true, 4, 10, 12}, 4, false}, {{false, 4, 11, 12}, 4, false},
+      {{true, 3, 11, 12}, 4, false}, {{true, 8, 11, 12}, 8, false}, {kCase705, 0, false},
+      {kCase705, 8, false}};
+  for (const auto& [help, piece, shown] : cases)
+    EXPECT_EQ(isHighlighted(help, piece), shown) << piece << " " << help.caseNumber;
 }
 
 // Faces left (L), right (R), top (T), black edges (#). Halves of the half-slope edges go up, so
@@ -90,8 +85,8 @@ TEST(PerspectiveCube, ShadedAndFaintCubesAreTheWorkedPicturesInThePiecesShades) 
 }
 
 // Rods the whole side of the drawing cube long along each axis, shown and hidden cubes in
-// turn, a cube alone in its far corner, and the catalogue's second case, exactly 4 cells wide:
-// at every zoom each is drawn from pixel (1, 1) to its measured width and height.
+// turn, and a cube alone in its far corner: at every zoom each is drawn from pixel (1, 1) to its
+// measured width and height.
 TEST(DrawFigure, FillsTheMeasuredBoxOutToTheFarFacesOfTheDrawingCube) {
   std::vector<FigureFields> figures;
   for (int side : {4, 8, 16}) {
@@ -107,13 +102,6 @@ TEST(DrawFigure, FillsTheMeasuredBoxOutToTheFarFacesOfTheDrawingCube) {
   figures.push_back(figures.back());
   figures.back().cells.clear();
   figures.back().cells(1, 1, 16) = 1;
-  RawRecord record;
-  CaseChannel channel;
-  ASSERT_FALSE(channel.open(VEXOLITE_CASE_FILE) || channel.read(2, record));
-  const ParseResult<DecodedCase> secondCase = decodeRecord(record);
-  ASSERT_TRUE(secondCase);
-  applyFigure(secondCase.value().figure, figures.emplace_back());
-  ASSERT_EQ(figures.back().cubeSide, 4);
 
   RasterSurface view(1000, 1000), plan(1, 1);
   for (FigureFields& figure : figures) {
@@ -187,11 +175,9 @@ TEST(Schematic, CellsSquaresAndMarksByStateLayerBesideLayerInTheBottomRightCorne
   drawPlan(figureView, planSurface, buildSchematicRows(figure.cells, 8), figure.cubes, kHelpRed);
 
   // Cube 0 keeps the square of the last empty cell visited.
-  std::array<std::array<int, 2>, 4> squares;
-  for (int c = 0; c < 4; ++c)
-    squares[c] = {figure.cubes[c][kSquareXColumn], figure.cubes[c][kSquareYColumn]};
-  EXPECT_EQ(squares,
-            (std::array<std::array<int, 2>, 4>{{{611, 472}, {611, 465}, {625, 465}, {625, 472}}}));
+  for (int c = 0; c < 4; ++c)  // x * 1000 + y
+    EXPECT_EQ(figure.cubes[c][kSquareXColumn] * 1000 + figure.cubes[c][kSquareYColumn],
+              (std::array{611472, 611465, 625465, 625472}[c]));
   // g grey, r rojo, t its tint, l light grey.
   EXPECT_EQ(
       pixelPicture(figureView, 610, 464, 22, 15,

@@ -93,11 +93,6 @@ int runTool(const std::string& arguments) {
   return WEXITSTATUS(std::system(command.c_str()));
 }
 
-std::vector<std::uint8_t> readAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(CatalogTool, BuildsChecksDumpsAndNeverReplacesAGoodFileOnFailure) {
   test::TempFolder folder;
   std::ofstream(folder / "good.fig") << kSource;
@@ -108,7 +103,7 @@ TEST(CatalogTool, BuildsChecksDumpsAndNeverReplacesAGoodFileOnFailure) {
   EXPECT_EQ(runTool("check " + dat), 0);
   EXPECT_EQ(runTool("dump " + dat), 0);
   EXPECT_EQ(runTool("build " + (folder / "bad.fig").string() + " -o " + dat), 1);
-  EXPECT_EQ(readAll(dat), built);
+  EXPECT_EQ(test::readFile(dat), built);
   built[152 + 154 * 2] ^= 1;  // the slab's count
   test::writeFile(folder / "tampered.DAT", built);
   EXPECT_EQ(runTool("check " + (folder / "tampered.DAT").string()), 1);
@@ -121,7 +116,7 @@ TEST(CatalogTool, BuildsChecksDumpsAndNeverReplacesAGoodFileOnFailure) {
 }
 
 TEST(ShippedCatalogue, IsItsSourceBuiltAndKeepsTheCataloguesPromises) {
-  const std::vector<std::uint8_t> shipped = readAll(VEXOLITE_DATA_FOLDER "/VEXOLITE.DAT");
+  const std::vector<std::uint8_t> shipped = test::readFile(VEXOLITE_DATA_FOLDER "/VEXOLITE.DAT");
   const std::vector<CatalogFigure> source =
       readFigFile(VEXOLITE_DATA_FOLDER "/figures.fig").value();
   EXPECT_EQ(buildCatalog(source, "figures.fig").value(), shipped);

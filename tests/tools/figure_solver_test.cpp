@@ -22,9 +22,8 @@ namespace {
 using Vec = std::array<int, 3>;                    // (i, j, k)
 using Labeled = std::vector<std::pair<Vec, int>>;  // cells with a piece (0: free), sorted
 
-// Transform t of the 48 signed permutations: image coordinate a is coordinate kAxes[t / 8][a],
-// negated when bit a of t is set; a reflection (odd parity of permutation plus signs) swaps the
-// screws 5 and 6. The image is sorted and moved to start at 0.
+// Signed permutation t of 48: image coordinate a is coordinate kAxes[t / 8][a], negated if bit a
+// of t is set; reflections swap the screws 5 and 6. The image is sorted and moved to start at 0.
 Labeled moved(int t, Labeled cells) {
   constexpr int kAxes[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
   const bool mirror = ((0b100110 >> (t / 8)) + std::popcount(unsigned(t % 8))) % 2 == 1;
@@ -153,11 +152,10 @@ TEST(FigureGenerator, KeepsItsPromisesOverSeveralBatches) {
     const bool mirrored = n + 1 < made.size() && made[n + 1].figure.caseValue % 10 == 1;
     EXPECT_EQ(mirrored, isChiral(cells) && ++chiral % settings.mirrorEvery == 0);
     kinds.insert(g.kind.substr(0, 3));
-    std::array<int, 3> box{};
+    const Extent e = extentOf(g.figure.cubes);
+    std::array<int, 3> box{}, size{e.layers, e.rows, e.columns};
+    std::ranges::sort(size);
     if (std::sscanf(g.kind.c_str(), "box %dx%dx%d", &box[0], &box[1], &box[2]) == 3) {
-      const Extent e = extentOf(g.figure.cubes);
-      std::array<int, 3> size{e.layers, e.rows, e.columns};
-      std::sort(size.begin(), size.end());
       EXPECT_TRUE(size[0] <= box[0] && size[1] <= box[1] && size[2] <= box[2]) << "outside";
     }
     EXPECT_TRUE(g.kind != "grown symmetric" || count.groupOrder > 1) << "not symmetric";
