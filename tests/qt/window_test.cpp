@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolTip>
@@ -21,6 +23,27 @@
 
 namespace vexolite::test {
 namespace {
+
+// Every label, option and indicator caption fits the room its style gives the text, in the font
+// it is drawn with: a translation or a font wider than the layout allows would be cut off.
+void expectCaptionsFit(TestWindow& window) {
+  for (const ControlLayout& row : windowLayout()) {
+    if (row.kind != ControlKind::Label && row.kind != ControlKind::OptionButton &&
+        row.kind != ControlKind::CheckBox)
+      continue;
+    QWidget* widget = window.control(row.id);
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    const QRect room = row.kind == ControlKind::Label
+                           ? widget->contentsRect()
+                           : widget->style()->subElementRect(row.kind == ControlKind::CheckBox
+                                                                 ? QStyle::SE_CheckBoxContents
+                                                                 : QStyle::SE_RadioButtonContents,
+                                                             &option, widget);
+    const QString text = QString::fromStdString(window.text(row.id));
+    EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(text), room.width()) << row.name;
+  }
+}
 
 // Values worked by hand from the layout (twips / 15, rounded to nearest). Every row of the table
 // becomes its widget: its name, parent, text, tool tip, visibility and painted colour; controls
@@ -148,6 +171,7 @@ TEST(Language, ChosenFromTheOptionThenTheEnvironmentAndEnglishReachesTheWindow) 
   EXPECT_EQ(window.control(Control::ZoomInButton)->toolTip().toStdString(),
             "Pressing the [ + ] key or clicking here zooms the image in.");
   EXPECT_EQ(window.text(Control::CaseLabel), " CASE:   123.1 ");
+  expectCaptionsFit(window);
   EXPECT_EQ(window.text(Control::HelpBox).substr(0, 19), "[  F1 ] this Help\r\n");
 }
 
@@ -175,6 +199,7 @@ TEST(WindowKeys, BoundKeysReachTheViewerTypedKeysTheBoxBoxKeysTheBoxAndTheFigure
   window.control(Control::HelpButton)->setFocus();
   EXPECT_TRUE(window.press(Qt::Key_Return).empty());  // the drawing, not the help
   EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   123.1 ");
+  expectCaptionsFit(window);
   window.press(Qt::Key_7);
   EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   007   ");
   window.press(Qt::Key_Left);
