@@ -14,6 +14,7 @@
 #include <QTextEdit>
 
 #include "qt/caption_button.h"
+#include "qt/caption_colours.h"
 #include "qt/indicator_box.h"
 #include "qt/surface_view.h"
 
@@ -140,6 +141,11 @@ QWidget* createControlWidget(const ControlLayout& layout, QWidget* parent) {
     }
     if (layout.foreground) {
       palette.setColor(widget->foregroundRole(), colorOf(*layout.foreground));
+    } else if (layout.kind == ControlKind::OptionButton && layout.background) {
+      // A piece option's caption, in both states legible on its piece's colour.
+      const CaptionColours caption = captionColoursOn(*layout.background);
+      palette.setColor(widget->foregroundRole(), colorOf(caption.enabled));
+      palette.setColor(QPalette::Disabled, widget->foregroundRole(), colorOf(caption.disabled));
     }
     widget->setPalette(palette);
   }

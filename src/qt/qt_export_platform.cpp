@@ -86,6 +86,10 @@ QtExportPlatform::QtExportPlatform() : font_(QStringLiteral("Courier New")) {
   font_.setPointSizeF(kCaptionPointSize);  // the int constructor would drop the half point
   font_.setStyleHint(QFont::TypeWriter);
   font_.setStyleStrategy(QFont::NoAntialias);
+  // Left to itself, Qt turns hinting off on a scaled screen (and takes the desktop's choice on
+  // others), which redraws the unsmoothed glyphs ("8" becomes "B"). The images must not depend
+  // on the screen they were made on: the light hinting of an unscaled screen, always.
+  font_.setHintingPreference(QFont::PreferVerticalHinting);
 }
 
 // Only the rectangle the text can cover is rendered and carried over: the rest of the surface

@@ -101,5 +101,34 @@ TEST(QtExportPlatform, CaptionsInkOnlyTheirGlyphsAndBmpFilesAreWrittenReadAndLis
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+// The stamps of an exported image are the same on every screen: this runs again at screen scales
+// 1.5 and 2, where Qt's own choice of hinting would turn each "8" into a "B".
+TEST(QtExportPlatform, CaptionGlyphsAreThoseOfAnUnscaledScreen) {
+  qt::QtExportPlatform platform;
+  RasterSurface surface = filled(14, 13, kWhite);
+  platform.renderText("8B", surface);
+  std::string rows;
+  for (int y = 0; y < 13; ++y) {
+    for (int x = 0; x < 14; ++x)
+      rows += surface.pixel(x, y) == kBlack ? '#' : '.';
+    rows += '\n';
+  }
+  EXPECT_EQ(rows,
+            "..............\n"
+            "..............\n"
+            "..............\n"
+            "..###..####...\n"
+            ".#...#.#...#..\n"
+            ".#...#.#...#..\n"
+            "..###..####...\n"
+            ".#...#.#...#..\n"
+            ".#...#.#...#..\n"
+            "..###..####...\n"
+            "..............\n"
+            "..............\n"
+            "..............\n")
+      << "screen scale " << qgetenv("QT_SCALE_FACTOR").toStdString();
+}
+
 }  // namespace
 }  // namespace vexolite::test

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QToolTip>
+#include <cmath>
 #include <map>
 
 #include "qt/key_translation.h"
@@ -141,6 +142,64 @@ TEST(WindowLayout, EveryControlIsBuiltFromItsRowTheIndicatorsOnlyShowWhatIsSetAn
     EXPECT_LE(QFontMetrics(help->font()).horizontalAdvance(line.text()), help->viewport()->width());
   window.form->showMessage("x", MessageIcon::Critical);  // as the viewer names a failure
   EXPECT_EQ(takeBoxes().at(0).icon, QMessageBox::Critical);
+}
+
+// The contrast of two colours by the relative luminance of the web's accessibility guidelines.
+double contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Of the pixels right of an option's indicator, the one that stands out most from its background
+// (the rightmost column, past any caption): the caption's ink as the screen shows it.
+QColor captionInk(QWidget* option, QColor& background) {
+  const QImage image = option->grab().toImage();
+  background = image.pixelColor(image.width() - 1, image.height() / 2);
+  QStyleOptionButton style;
+  style.initFrom(option);
+  const int left =
+      option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).left();
+  QColor ink = background;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = left; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (contrast(pixel, background) > contrast(ink, background)) ink = pixel;
+    }
+  }
+  return ink;
+}
+
+// Each piece's caption reads on its colour: at 4.5 : 1 while the pieces can be chosen, at 3 : 1
+// while they cannot, and the two states plainly apart; in Spanish and in English.
+TEST(WindowLayout, PieceCaptionsAreLegibleEnabledAndDisabledInBothLanguages) {
+  for (const qt::Language language : {qt::Language::Spanish, qt::Language::English}) {
+    const auto translator = qt::translatorFor(language);
+    if (translator) QCoreApplication::installTranslator(translator.get());
+    TestWindow window;
+    window.start();
+    window.press(Qt::Key_Return);
+    std::map<Control, QColor> dimmed;
+    for (Control piece : kPieceOptions) {
+      QColor background;
+      dimmed[piece] = captionInk(window.control(piece), background);
+      EXPECT_GE(contrast(dimmed[piece], background), 3.0) << window.text(piece);
+    }
+    QTest::mouseClick(window.control(Control::OnePieceHelpOption), Qt::LeftButton);
+    for (Control piece : kPieceOptions) {
+      ASSERT_TRUE(window.control(piece)->isEnabled());
+      QColor background;
+      const QColor ink = captionInk(window.control(piece), background);
+      EXPECT_GE(contrast(ink, background), 4.5) << window.text(piece);
+      EXPECT_GE(contrast(ink, dimmed[piece]), 1.5) << window.text(piece);
+    }
+  }
 }
 
 // --language first, then LANGUAGE (its first entry), LC_ALL, LC_MESSAGES and LANG; Spanish for
