@@ -34,18 +34,21 @@ constexpr char kUsage[] =
     "  --language es|en  the language of the window: es Spanish, en English; without it the\n"
     "                    environment decides (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Spanish for a\n"
     "                    Spanish locale or none (C, POSIX), English for any other\n"
-    "  --help            this text\n";
+    "  --help            this text\n"
+    "Qt's own options (-platform NAME, -style NAME...) are understood too.\n";
 
-// The program's own options, read before Qt sees the command line; Qt's own options pass on.
+// The program's own options. They are read twice: before Qt sees the command line, when any word
+// but a double-dash option may still be one of Qt's own options or its value (-platform
+// offscreen, -style fusion), and after Qt has taken those out, when every word left must be ours.
 struct Options {
   std::optional<std::string> language;
   bool help = false;
   std::optional<std::string> error;
 };
 
-Options readOptions(int argc, char* argv[]) {
+Options readOptions(int argc, char* argv[], bool qtOptionsTaken) {
   Options options;
-  for (int n = 1; n < argc; ++n) {
+  for (int n = 1; n < argc && !options.error; ++n) {
     const std::string argument = argv[n];
     if (argument == "--help" || argument == "-h") {
       options.help = true;
@@ -65,23 +68,31 @@ Options readOptions(int argc, char* argv[]) {
         break;
       }
       options.language = value;
+    } else if (argument.starts_with("--")) {
+      options.error = "unknown option '" + argument + "'";
+    } else if (qtOptionsTaken) {
+      options.error = (argument.starts_with("-") && argument != "-" ? "unknown option '"
+                                                                    : "unexpected argument '") +
+                      argument + "'";
     }
   }
   return options;
 }
 
+int refuse(const std::string& error) {
+  std::fprintf(stderr, "vexolite: %s\n%s", error.c_str(), kUsage);
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const Options options = readOptions(argc, argv);
-  if (options.help) {
+  const Options options = readOptions(argc, argv, false);
+  if (options.help && !options.error) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  if (options.error) {
-    std::fprintf(stderr, "vexolite: %s\n%s", options.error->c_str(), kUsage);
-    return 2;
-  }
+  if (options.error) return refuse(*options.error);
   if (!displayAvailable()) {
     std::fputs(
         "vexolite: no display found (DISPLAY is not set); start it in a desktop session or under "
@@ -90,6 +101,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
+  if (const Options left = readOptions(argc, argv, true); left.error) return refuse(*left.error);
   const vexolite::qt::Language language =
       vexolite::qt::chooseLanguage(options.language, [](std::string_view name) {
         const char* value = std::getenv(std::string(name).c_str());

@@ -55,8 +55,10 @@ MainWindow::MainWindow(CaseFileSearch search, EndProgram endProgram)
   setObjectName(QString::fromUtf8(window.name.data(), static_cast<qsizetype>(window.name.size())));
   setWindowTitle(QString::fromUtf8(window.text.data(), static_cast<qsizetype>(window.text.size())));
   setFont(fontFor(window.font));
-  // Resizable: the work surfaces and "all BMP" lie beyond the first client area.
+  // Resizable: the work surfaces and "all BMP" lie beyond the first client area. Never smaller
+  // than at first, where every visible control has its place.
   resize(pixelsFromTwips(window.width), pixelsFromTwips(window.height));
+  setMinimumSize(size());
 
   buildControls();
   connectEvents();
@@ -88,7 +90,8 @@ void MainWindow::connectEvents() {
     if (!binding.button) continue;
     auto* button = qobject_cast<QAbstractButton*>(widget(*binding.button));
     const Command command = binding.command;
-    connect(button, &QAbstractButton::clicked, this, [this, command] { viewer_.run(command); });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, command] { viewer_.buttonClicked(command); });
   }
   for (bool withPiece : {false, true}) {
     auto* option = qobject_cast<QAbstractButton*>(

@@ -234,6 +234,13 @@ void Viewer::run(Command command) {
   }
 }
 
+// A button keeps no focus, whether or not its command redraws: digits typed after it go on
+// reaching the case-number box.
+void Viewer::buttonClicked(Command command) {
+  run(command);
+  if (!ending_) controls_.setFocus(Control::CaseNumberBox);
+}
+
 bool Viewer::showCurrentRecord() {
   if (state_.catalogue.recordCount < 1) {
     controls_.showMessage(caseFileProblem_, MessageIcon::Critical);

@@ -43,6 +43,8 @@ class Viewer {
   void keyPressed(Key key);
   // A command, as its key or its button asks for it.
   void run(Command command);
+  // A click on the button of command: the command, then the focus back in CaseNumberBox.
+  void buttonClicked(Command command);
   // NoHelpOption (false) or OnePieceHelpOption (true) has just been selected.
   void chooseHelp(bool withPiece);
   // The option of piece 1..7 has just been selected.

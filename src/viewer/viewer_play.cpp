@@ -44,6 +44,7 @@ void Viewer::replaceTypedText(const std::string& replacement, std::size_t charac
 void Viewer::chooseHelp(bool withPiece) {
   if (ending_) return;
   controls_.setEnabled(Control::PiecePanel, withPiece);
+  controls_.setFocus(Control::CaseNumberBox);  // as after a button
 }
 
 void Viewer::choosePiece(int piece) {

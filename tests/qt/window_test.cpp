@@ -202,6 +202,54 @@ TEST(WindowLayout, PieceCaptionsAreLegibleEnabledAndDisabledInBothLanguages) {
   }
 }
 
+// Every button, also one whose command draws nothing, leaves the focus in the case-number box, so
+// that digits typed next reach it. The window never shrinks below its first size, and widens.
+TEST(WindowButtons, LeaveTheFocusInTheCaseNumberBoxAndTheWindowKeepsItsFirstSize) {
+  TestWindow window;
+  window.start();
+  window.press(Qt::Key_Return);
+  for (const CommandBinding& binding : kCommandTable) {
+    if (!binding.button) continue;
+    QWidget* button = window.control(*binding.button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    takeBoxes();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.form.get()));  // taken back from any box
+    EXPECT_EQ(QApplication::focusWidget(), window.control(Control::CaseNumberBox))
+        << button->objectName().toStdString();
+  }
+  QTest::mouseClick(window.control(Control::NoHelpOption), Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), window.control(Control::CaseNumberBox));
+  QTest::mouseClick(window.control(Control::ExportCaseButton), Qt::LeftButton);
+  window.press(Qt::Key_7);
+  EXPECT_EQ(window.text(Control::CaseLabel), " CASO:   007   ");
+
+  window.form->resize(400, 300);
+  EXPECT_EQ(window.form->size(), QSize(801, 480));
+  window.form->resize(1300, 700);
+  EXPECT_EQ(window.form->size(), QSize(1300, 700));
+}
+
+// Without a case file, each export button says why it cannot work; "all BMP" names the file as
+// the start did.
+TEST(WindowButtons, ExportsWithoutACaseFileSayWhy) {
+  TestWindow window;
+  std::filesystem::remove(window.folder / "VEXOLITE.DAT");
+  const std::vector<SeenBox> atStart = window.start();
+  ASSERT_EQ(atStart.size(), 2u);
+  EXPECT_TRUE(atStart[0].text.starts_with("No se encuentra el archivo VEXOLITE.DAT."))
+      << atStart[0].text;
+  for (Control button :
+       {Control::ExportCaseButton, Control::ExportAllButton, Control::ComposePagesButton}) {
+    QTest::mouseClick(window.control(button), Qt::LeftButton);
+    const std::vector<SeenBox> boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u) << window.text(button);
+    if (button == Control::ExportAllButton) {
+      EXPECT_EQ(boxes[0].text, atStart[0].text);
+      EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    }
+  }
+}
+
 // --language first, then LANGUAGE (its first entry), LC_ALL, LC_MESSAGES and LANG; Spanish for
 // none, C or POSIX. English, installed before the window is built, reaches every kind of text.
 TEST(Language, ChosenFromTheOptionThenTheEnvironmentAndEnglishReachesTheWindow) {
