@@ -41,9 +41,14 @@ std::string figureShapeProblem(const CatalogFigure& figure) {
     return "has " + std::to_string(figure.cubes.size()) + " cubes, not 27";
   }
   const Extent extent = extentOf(figure.cubes);
-  if (extent.layers > kLargestExtent) return "has more than 16 layers";
-  if (extent.rows > kLargestExtent) return "has more than 16 rows in a layer";
-  if (extent.columns > kLargestExtent) return "has more than 16 cells in a row";
+  const std::string beyond =
+      ", more than the " + std::to_string(kLargestExtent) + " a record can hold";
+  if (extent.layers > kLargestExtent)
+    return "has " + std::to_string(extent.layers) + " layers" + beyond;
+  if (extent.rows > kLargestExtent)
+    return "has a layer of " + std::to_string(extent.rows) + " rows" + beyond;
+  if (extent.columns > kLargestExtent)
+    return "has a row of " + std::to_string(extent.columns) + " cells" + beyond;
   const bool anyFixed = std::any_of(figure.cubes.begin(), figure.cubes.end(),
                                     [](const FigureCube& c) { return c.piece != 0; });
   const bool allFixed = std::all_of(figure.cubes.begin(), figure.cubes.end(),
@@ -67,6 +72,7 @@ std::string figureShapeProblem(const CatalogFigure& figure) {
 Outcome<std::vector<std::uint8_t>> buildCatalog(const std::vector<CatalogFigure>& figures,
                                                 const std::string& sourceName,
                                                 const CountProgress& progress) {
+  if (figures.empty()) return CatalogError{sourceName + ": holds no figure to build"};
   std::map<int, const CatalogFigure*> seen;
   for (const CatalogFigure& figure : figures) {
     const auto [at, fresh] = seen.emplace(figure.caseValue, &figure);

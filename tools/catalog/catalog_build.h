@@ -29,7 +29,8 @@ constexpr bool recordGoesBefore(int solutions, int caseValue, int otherSolutions
 // Solves every figure, stores the first filling of each with its solution count, sorts the
 // records by solution count and then by case value, and returns the file's bytes. Refuses the
 // whole catalogue at the first problem, naming "<sourceName>:<line>: case N" and the reason: a
-// shape problem above, no solution or more than 32767, or a case value given twice.
+// shape problem above, no solution or more than 32767, or a case value given twice; and refuses
+// an empty list of figures, naming "<sourceName>".
 Outcome<std::vector<std::uint8_t>> buildCatalog(const std::vector<CatalogFigure>& figures,
                                                 const std::string& sourceName,
                                                 const CountProgress& progress = {});

@@ -68,7 +68,8 @@ Outcome<std::vector<RawRecord>> splitRecords(const std::vector<std::uint8_t>& by
   return records;
 }
 
-DumpResult dumpCatalog(const std::vector<RawRecord>& records, const std::string& fileName) {
+DumpResult dumpCatalog(const std::vector<RawRecord>& records, const std::string& fileName,
+                       DumpCubes cubes) {
   DumpResult result;
   result.figText = "# " + fileName + ": " + std::to_string(records.size()) + " records\n";
   for (std::size_t r = 0; r < records.size(); ++r) {
@@ -80,6 +81,10 @@ DumpResult dumpCatalog(const std::vector<RawRecord>& records, const std::string&
     const DecodedCase& c = decodedCase.value();
     const int solutions = c.texts.recordSolutionValue;
     CatalogFigure figure{c.texts.recordCaseValue, 0, decodedCubes(c.figure)};
+    if (cubes == DumpCubes::AsSource && figure.caseValue != kCase705Value) {
+      for (FigureCube& cube : figure.cubes)
+        cube.piece = 0;
+    }
     result.figText += "\n" + figText(figure, {std::to_string(solutions) +
                                               (solutions == 1 ? " solution" : " solutions") +
                                               ", record " + std::to_string(r + 1)});

@@ -22,10 +22,17 @@ struct DumpResult {
   std::vector<std::string> problems;  // one message per record outside it
 };
 
-// Every record in file order as a figure with its stored pieces as digits, its solution count
-// and record number in a comment. Records outside the data model are named with the reason and
-// byte offset instead.
-DumpResult dumpCatalog(const std::vector<RawRecord>& records, const std::string& fileName);
+// What the dump marks each cube with.
+enum class DumpCubes {
+  AsSource,    // "x", but case 705 with its pieces: the text builds back into the same file
+  WithFilling  // the piece of the stored filling, "1".."7"
+};
+
+// A comment line naming the file and its number of records, then every record in file order as
+// a figure with its solution count and record number in a comment. Records outside the data
+// model are named with the reason and byte offset instead.
+DumpResult dumpCatalog(const std::vector<RawRecord>& records, const std::string& fileName,
+                       DumpCubes cubes = DumpCubes::AsSource);
 
 // Every fault found, one message each, naming the file and the record: records outside the data
 // model, stored fillings that are not fillings, stored counts that differ from a fresh count,

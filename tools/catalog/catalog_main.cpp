@@ -1,11 +1,13 @@
 // vexolite-catalog: count, build, dump, check and generate the figures of the case file.
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalog_build.h"
@@ -19,15 +21,56 @@ using namespace vexolite::catalog;
 
 constexpr char kUsage[] =
     "usage: vexolite-catalog count FILE.fig...\n"
-    "       vexolite-catalog build FILE.fig -o VEXOLITE.DAT\n"
-    "       vexolite-catalog dump FILE.DAT\n"
+    "       vexolite-catalog build FILE.fig -o FILE.DAT\n"
+    "       vexolite-catalog dump [--filling] FILE.DAT\n"
     "       vexolite-catalog check FILE.DAT\n"
     "       vexolite-catalog generate [--seed S] [--count N] [--first N] [--mirrors N]\n"
-    "                                 [--avoid FILE.fig] [-o FILE.fig]\n";
+    "                                 [--avoid FILE.fig] [-o FILE.fig]\n"
+    "       vexolite-catalog -h | --help\n"
+    "\n"
+    "commands:\n"
+    "  count     print the solutions, fillings and symmetry group order of every figure\n"
+    "  build     solve every figure and write the case file, sorted by solutions; refuses the\n"
+    "            whole file, writing nothing, at the first figure that a record cannot hold,\n"
+    "            that fixes pieces in a case other than 705 (705 gives every cube's piece),\n"
+    "            that has no solution or more than 32767, or that repeats a case\n"
+    "  dump      print the case file as figure text that build turns back into the same file\n"
+    "  check     recount every record and verify its filling, the order, that no case comes\n"
+    "            twice and that case 705 is there\n"
+    "  generate  print new figures of 27 cubes, each with 1 to 32767 solutions, as figure text\n"
+    "\n"
+    "options:\n"
+    "  -o FILE           the file to write: the case file for build, the figure text for\n"
+    "                    generate (else standard output)\n"
+    "  --filling         dump: mark each cube with its piece in the stored filling "
+    "(\"1\"..\"7\"),\n"
+    "                    which build accepts in case 705 only\n"
+    "  --seed S          generate: the seed of the random choices (default 1)\n"
+    "  --count N         generate: how many figures (default 100)\n"
+    "  --first N         generate: the case number of the first figure (default 1)\n"
+    "  --mirrors N       generate: every N-th chiral figure also gets its mirror image, as case\n"
+    "                    C.1 after its case C (default 0: none)\n"
+    "  --avoid FILE.fig  generate: make no figure that is, turned or mirrored, a figure of\n"
+    "                    FILE.fig numbered below --first\n"
+    "  -h, --help        print this help and exit, also after a command\n"
+    "\n"
+    "Progress of long runs goes to standard error. Exit status: 0 done, 1 a file refused or a\n"
+    "check failed, 2 a wrong command or option.\n";
 
+// A wrong command line: the usage on standard error.
 int usage() {
   std::cerr << kUsage;
   return 2;
+}
+
+// Asked for: the usage on standard output.
+int help() {
+  std::cout << kUsage;
+  return 0;
+}
+
+bool asksForHelp(const std::string& argument) {
+  return argument == "-h" || argument == "--help";
 }
 
 // Progress on standard error for long runs: a line every tenth of the way.
@@ -121,10 +164,13 @@ std::optional<std::vector<vexolite::RawRecord>> loadRecords(const std::string& f
 }
 
 int runDump(const std::vector<std::string>& args) {
-  if (args.size() != 1) return usage();
-  const auto records = loadRecords(args[0]);
+  const bool filling = !args.empty() && args[0] == "--filling";
+  if (args.size() != (filling ? 2u : 1u)) return usage();
+  const std::string& file = args.back();
+  const auto records = loadRecords(file);
   if (!records) return 1;
-  const DumpResult dump = dumpCatalog(*records, args[0]);
+  const DumpResult dump =
+      dumpCatalog(*records, file, filling ? DumpCubes::WithFilling : DumpCubes::AsSource);
   std::cout << dump.figText;
   for (const std::string& problem : dump.problems)
     std::cerr << problem << "\n";
@@ -222,10 +268,15 @@ int main(int argc, char** argv) {
   if (argc < 2) return usage();
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
-  if (command == "count") return runCount(args);
-  if (command == "build") return runBuild(args);
-  if (command == "dump") return runDump(args);
-  if (command == "check") return runCheck(args);
-  if (command == "generate") return runGenerate(args);
+  if (asksForHelp(command)) return help();
+  using Run = int (*)(const std::vector<std::string>&);
+  const std::pair<const char*, Run> commands[] = {
+      {"count", runCount}, {"build", runBuild},       {"dump", runDump},
+      {"check", runCheck}, {"generate", runGenerate},
+  };
+  for (const auto& [name, run] : commands) {
+    if (command != name) continue;
+    return std::any_of(args.begin(), args.end(), asksForHelp) ? help() : run(args);
+  }
   return usage();
 }

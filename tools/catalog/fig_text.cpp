@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "piece_shapes.h"
+
 namespace vexolite::catalog {
 namespace {
 
@@ -55,16 +57,25 @@ class FigTextParser {
   explicit FigTextParser(const std::string& fileName) : fileName_(fileName) {}
 
   Outcome<std::vector<CatalogFigure>> parse(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+      text.remove_prefix(kByteOrderMark.size());
+    }
     int lineNumber = 0;
     while (!text.empty()) {
       const std::size_t end = text.find('\n');
       const std::string_view raw = text.substr(0, end);
       text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
       ++lineNumber;
-      if (auto problem = takeLine(trimRight(raw), lineNumber); !problem.empty()) {
+      const std::string_view line = trimRight(raw);
+      if (line.substr(0, 4) == "case") {
+        if (auto problem = lastFigureProblem(); !problem.empty()) return CatalogError{problem};
+      }
+      if (auto problem = takeLine(line, lineNumber); !problem.empty()) {
         return CatalogError{fileName_ + ":" + std::to_string(lineNumber) + ": " + problem};
       }
     }
+    if (auto problem = lastFigureProblem(); !problem.empty()) return CatalogError{problem};
     return std::move(figures_);
   }
 
@@ -93,14 +104,11 @@ class FigTextParser {
       return "expected a \"case N\" line before the first row, found " + quoted(line);
     }
     CatalogFigure& figure = figures_.back();
-    const std::string name = "case " + caseName(figure.caseValue);
     if (!layerOpen_) {
-      if (layer_ == kLargestExtent) return name + " has more than 16 layers";
       ++layer_;
       row_ = 0;
       layerOpen_ = true;
     }
-    if (row_ == kLargestExtent) return name + " has a layer of more than 16 rows";
     ++row_;
     for (std::size_t n = 0; n < line.size(); ++n) {
       const char c = line[n];
@@ -109,15 +117,23 @@ class FigTextParser {
         return "expected a row of \".\", \"x\" or \"1\"..\"7\", found \"" + std::string(1, c) +
                "\"";
       }
-      if (n == static_cast<std::size_t>(kLargestExtent)) {
-        return name + " has a row of more than 16 cells";
-      }
       if (c != '.') {
         figure.cubes.push_back(
             FigureCube{Cell{layer_, row_, static_cast<int>(n) + 1}, c == 'x' ? 0 : c - '0'});
       }
     }
     return "";
+  }
+
+  // The whole message when the figure read last is not one of 27 cubes, or "". It names the
+  // figure's case line, as the figure is only known to be short once it has ended.
+  std::string lastFigureProblem() const {
+    if (figures_.empty()) return "";
+    const CatalogFigure& figure = figures_.back();
+    const std::size_t cubes = figure.cubes.size();
+    if (cubes == static_cast<std::size_t>(kFigureCubes)) return "";
+    return fileName_ + ":" + std::to_string(figure.line) + ": case " + caseName(figure.caseValue) +
+           " has " + std::to_string(cubes) + (cubes == 1 ? " cube" : " cubes") + ", not 27";
   }
 
   static std::string caseLineExpected(std::string_view line) {

@@ -14,11 +14,15 @@
 namespace vexolite::catalog {
 
 inline constexpr int kLargestCaseNumber = 999;
-inline constexpr int kLargestExtent = 16;  // layers, rows per layer, cells per row
+// The most layers, rows per layer and cells per row a record can hold; the text itself has no
+// such limit.
+inline constexpr int kLargestExtent = 16;
 
 // Parses figure text. fileName is only used in messages, which read
-// "<fileName>:<line>: expected ..., found ...". Every layer, row and cell index starts at 1 where
-// the text puts it: a leading row of dots stays an empty row.
+// "<fileName>:<line>: expected ..., found ..." or, for a figure of other than 27 cubes,
+// "<fileName>:<line of its case line>: case N has 26 cubes, not 27". Every layer, row and cell
+// index starts at 1 where the text puts it: a leading row of dots stays an empty row. A UTF-8
+// byte-order mark at the very start is skipped.
 Outcome<std::vector<CatalogFigure>> parseFigText(std::string_view text,
                                                  const std::string& fileName);
 

@@ -9,6 +9,7 @@
 #include <bit>
 #include <cassert>
 #include <climits>
+#include <utility>
 
 #include "cube_transforms.h"
 #include "piece_shapes.h"
@@ -16,7 +17,6 @@
 namespace vexolite::catalog {
 namespace {
 
-constexpr int kSide = 16;
 constexpr int kChunkBits = 9;  // a 27-bit mask is mapped as three 9-bit chunks
 constexpr int kChunkValues = 1 << kChunkBits;
 // Completion counts are remembered for partial fillings with this many pieces left, in a
@@ -25,27 +25,23 @@ constexpr int kRememberFewest = 2;
 constexpr int kRememberMost = 5;
 constexpr int kMemoBits = 14;
 
-// Compact numbers of the cells of a figure, looked up by coordinates.
+// Compact numbers of the cells of a figure, looked up by coordinates. The cells may lie anywhere:
+// a figure the solver counts need not fit a record.
 class CellIndex {
  public:
   explicit CellIndex(const std::vector<Cell>& sortedCells) {
-    slots_.fill(-1);
-    for (std::size_t n = 0; n < sortedCells.size(); ++n) {
-      const Cell& c = sortedCells[n];
-      slots_[slot(c)] = static_cast<std::int16_t>(n);
-    }
+    for (std::size_t n = 0; n < sortedCells.size(); ++n)
+      byCell_.emplace_back(sortedCells[n], static_cast<int>(n));
+    std::sort(byCell_.begin(), byCell_.end());
   }
-  // -1 for a cell outside the figure (also outside 1..16).
+  // -1 for a cell outside the figure.
   int find(const Cell& c) const {
-    if (c.i < 1 || c.i > kSide || c.j < 1 || c.j > kSide || c.k < 1 || c.k > kSide) return -1;
-    return slots_[slot(c)];
+    const auto at = std::lower_bound(byCell_.begin(), byCell_.end(), std::pair{c, -1});
+    return at != byCell_.end() && at->first == c ? at->second : -1;
   }
 
  private:
-  static std::size_t slot(const Cell& c) {
-    return static_cast<std::size_t>(((c.i - 1) * kSide + (c.j - 1)) * kSide + (c.k - 1));
-  }
-  std::array<std::int16_t, kSide * kSide * kSide> slots_{};
+  std::vector<std::pair<Cell, int>> byCell_;  // sorted by cell
 };
 
 struct Symmetry {

@@ -26,8 +26,8 @@ struct FigureCount {
 // The identity is always first.
 std::vector<int> symmetryGroup(const std::vector<FigureCube>& cubes);
 
-// Counts a figure. A figure of other than 27 cubes has no filling. Preconditions: the cells are
-// distinct and every coordinate is 1..16.
+// Counts a figure. A figure of other than 27 cubes has no filling. Precondition: the cells are
+// distinct.
 FigureCount countFigure(const std::vector<FigureCube>& cubes);
 
 }  // namespace vexolite::catalog
