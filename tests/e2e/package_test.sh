@@ -55,7 +55,16 @@ appstreamcli validate --no-net "$metainfo" >"$work/log" 2>&1 ||
 # Debian's judgement of the package: its fields, changelog, manual pages and compression give no
 # error or warning, and no hardening tag, though those are only informational. The other
 # informational tags may stay; the README names the ones that do and why.
-lintian --fail-on none -I --tag-display-limit 0 "$deb" 2>/dev/null >"$work/log" ||
+# lintian judges a package for /usr: from a build for another prefix (/usr/local by default) the
+# same files are packed again below /usr for it; only their paths differ.
+judged=$deb
+if [ "$prefix" != /usr ]; then
+  "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/usr" \
+    -D CPACK_PACKAGING_INSTALL_PREFIX=/usr >"$work/log" 2>&1 ||
+    fail "cpack failed: $(cat "$work/log")"
+  judged=$(echo "$work"/usr/vexolite_*.deb)
+fi
+lintian --fail-on none -I --tag-display-limit 0 "$judged" 2>/dev/null >"$work/log" ||
   fail "lintian failed: $(cat "$work/log")"
 if grep -qE '^[EW]: |^I: [^ ]+ hardening-' "$work/log"; then fail "lintian: $(cat "$work/log")"; fi
 # What lintian leaves out, such as the stack protector. Debian 12's dpkg-buildflags gives no
