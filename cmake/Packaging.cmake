@@ -1,6 +1,6 @@
 # What a desktop needs beside the programs (the desktop entry, the icons, the AppStream metainfo),
-# the licence in Debian's machine-readable copyright format, and the Debian package: `cpack -G DEB`
-# in a build configured with -DCMAKE_INSTALL_PREFIX=/usr.
+# the licence in Debian's machine-readable copyright format, the changelog and manual pages, and
+# the Debian package: `cpack -G DEB` in a build configured with -DCMAKE_INSTALL_PREFIX=/usr.
 # SPDX-License-Identifier: MIT
 set(packaging_folder ${PROJECT_SOURCE_DIR}/packaging)
 
@@ -16,9 +16,36 @@ endforeach()
 # Debian package is /usr/share/doc/vexolite/copyright, where Debian wants it.
 install(FILES ${packaging_folder}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The Debian changelog and the manual pages, compressed as Debian installs them: gzip -9 without
+# the file's name and time (-n), so that the same source always gives the same bytes.
+file(STRINGS ${packaging_folder}/changelog changelog_top LIMIT_COUNT 1)
+string(REPLACE "." "\\." version_pattern "${PROJECT_VERSION}")
+if(NOT changelog_top MATCHES "^vexolite \\(${version_pattern}\\) ")
+  message(FATAL_ERROR "packaging/changelog: the top entry is not version ${PROJECT_VERSION} "
+                      "(${changelog_top}); add an entry for it")
+endif()
+find_program(VEXOLITE_GZIP gzip REQUIRED)
+set(compressed_folder ${PROJECT_BINARY_DIR}/packaging)
+set(compressed_files)
+foreach(source changelog man/vexolite.1 man/vexolite-catalog.1)
+  get_filename_component(name ${source} NAME)
+  add_custom_command(
+    OUTPUT ${compressed_folder}/${name}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${packaging_folder}/${source} ${compressed_folder}/${name}
+    COMMAND ${VEXOLITE_GZIP} -9nf ${compressed_folder}/${name}
+    DEPENDS ${packaging_folder}/${source}
+    COMMENT "Compressing packaging/${source}"
+    VERBATIM)
+  list(APPEND compressed_files ${compressed_folder}/${name}.gz)
+endforeach()
+add_custom_target(vexolite-docs ALL DEPENDS ${compressed_files})
+install(FILES ${compressed_folder}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${compressed_folder}/vexolite.1.gz ${compressed_folder}/vexolite-catalog.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_PACKAGE_NAME vexolite)
 set(CPACK_PACKAGE_VENDOR "Vexolite")
-set(CPACK_PACKAGE_CONTACT "Vexolite developers")
+set(CPACK_PACKAGE_CONTACT "Vexolite developers <vexolite@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_STRIP_FILES ON)
 # The viewer looks for its catalogue in the data folder compiled into it, below the configured
@@ -30,7 +57,11 @@ if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
 endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not games: Debian keeps that section for programs in /usr/games, and these live in /usr/bin,
+# where the desktop entry, the README and the tests expect them. What the package holds is an
+# enumeration, 705 figures of 27 cubes each with its count of solutions up to symmetry, the solver
+# that computes and checks it, and a viewer of it: recreational combinatorics, hence math.
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The long description; cpack puts the summary line above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
