@@ -63,6 +63,9 @@ TEST(CatalogBuildAndCheck, NameTheLineOrRecordAndWhatIsWrong) {
     rows += row < 10 ? "xx\n" : "x\n";
   EXPECT_EQ(problem(rows), "f.fig:1: case 9 has a layer of 17 rows");
   EXPECT_EQ(problem("# no figure\n"), "f.fig: holds no figure to build");
+  EXPECT_EQ(problem("case7" + std::string(kCube)),
+            "f.fig:1: expected \"case N\" or \"case N.D\" with N 0 to 999 and D 1 to 9, found "
+            "\"case7\"");
   EXPECT_EQ(problem("\xEF\xBB\xBF" + std::string(kSource)), "") << "a byte-order mark";
   EXPECT_EQ(problem("case 7" + fixed.substr(0, 37)), "f.fig:1: case 7 has 26 cubes, not 27");
   EXPECT_EQ(problem("case 6" + fixed), "f.fig:1: case 6 fixes pieces");
@@ -160,6 +163,7 @@ TEST(CatalogTool, HelpsOnAskingReadsAnyFigureOf27CubesAndBuildsOnlyWhatARecordHo
       {"--help", 0, &ToolRun::out, "usage: vexolite-catalog count FILE.fig...\n"},
       {"count -h", 0, &ToolRun::out, "\n  -h, --help "},
       {"dump", 2, &ToolRun::err, "usage: vexolite-catalog count FILE.fig...\n"},
+      {"build tall.fig", 2, &ToolRun::err, "usage: vexolite-catalog count FILE.fig...\n"},
       {"count tall.fig", 0, &ToolRun::out, "case 92: 1 solution, 1 filling,"},
       {"count short.fig", 1, &ToolRun::err, "short.fig:2: case 7 has 26 cubes, not 27\n"},
       {"build tall.fig -o new.DAT", 1, &ToolRun::err,
