@@ -138,6 +138,10 @@ TEST(WindowLayout, EveryControlIsBuiltFromItsRowTheIndicatorsOnlyShowWhatIsSetAn
   EXPECT_EQ(help->document()->blockCount(), 30);
   EXPECT_TRUE(QFontInfo(help->font()).fixedPitch());
   EXPECT_EQ(help->verticalScrollBar()->maximum(), 0);
+  QFont larger = help->font();  // and no smaller than it must be: a quarter point more is too big
+  larger.setPointSizeF(larger.pointSizeF() + 0.25);
+  EXPECT_TRUE(help->font().pointSizeF() == 11.25 ||
+              QFontMetrics(larger).lineSpacing() * 29 > help->viewport()->height());
   for (QTextBlock line = help->document()->begin(); line.isValid(); line = line.next())
     EXPECT_LE(QFontMetrics(help->font()).horizontalAdvance(line.text()), help->viewport()->width());
   window.form->showMessage("x", MessageIcon::Critical);  // as the viewer names a failure
