@@ -63,6 +63,9 @@ TEST(CatalogBuildAndCheck, NameTheLineOrRecordAndWhatIsWrong) {
     rows += row < 10 ? "xx\n" : "x\n";
   EXPECT_EQ(problem(rows), "f.fig:1: case 9 has a layer of 17 rows");
   EXPECT_EQ(problem("# no figure\n"), "f.fig: holds no figure to build");
+  EXPECT_EQ(problem(std::string(40, 'x')),  // a line of 40 characters is quoted whole
+            "f.fig:1: expected a \"case N\" line before the first row, found \"" +
+                std::string(40, 'x') + "\"");
   EXPECT_EQ(problem("case7" + std::string(kCube)),
             "f.fig:1: expected \"case N\" or \"case N.D\" with N 0 to 999 and D 1 to 9, found "
             "\"case7\"");
@@ -164,6 +167,7 @@ TEST(CatalogTool, HelpsOnAskingReadsAnyFigureOf27CubesAndBuildsOnlyWhatARecordHo
       {"count -h", 0, &ToolRun::out, "\n  -h, --help "},
       {"dump", 2, &ToolRun::err, "usage: vexolite-catalog count FILE.fig...\n"},
       {"build tall.fig", 2, &ToolRun::err, "usage: vexolite-catalog count FILE.fig...\n"},
+      {"generate --first 999 --count 2", 2, &ToolRun::err, "cases 999 to 1000 do not fit"},
       {"count tall.fig", 0, &ToolRun::out, "case 92: 1 solution, 1 filling,"},
       {"count short.fig", 1, &ToolRun::err, "short.fig:2: case 7 has 26 cubes, not 27\n"},
       {"build tall.fig -o new.DAT", 1, &ToolRun::err,
