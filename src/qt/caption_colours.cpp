@@ -23,12 +23,12 @@ std::uint8_t mixChannel(std::uint8_t from, std::uint8_t to, int weight) {
   return static_cast<std::uint8_t>((from * weight + to * (255 - weight) + 127) / 255);
 }
 
-}  // namespace
-
 double contrastRatio(Rgb a, Rgb b) {
   const double la = relativeLuminance(a), lb = relativeLuminance(b);
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+}  // namespace
 
 CaptionColours captionColoursOn(Rgb background) {
   const Rgb ink =

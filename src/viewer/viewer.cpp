@@ -241,11 +241,14 @@ void Viewer::buttonClicked(Command command) {
   if (!ending_) controls_.setFocus(Control::CaseNumberBox);
 }
 
+bool Viewer::recordsOrSayWhy() {
+  if (state_.catalogue.recordCount >= 1) return true;
+  controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
+  return false;
+}
+
 bool Viewer::showCurrentRecord() {
-  if (state_.catalogue.recordCount < 1) {
-    controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
-    return false;
-  }
+  if (!recordsOrSayWhy()) return false;
   channel_.close();
   if (auto reason = channel_.open(*caseFile_)) {
     controls_.showMessage(say(QT_TRANSLATE_NOOP("vexolite", "No se puede leer el archivo %1: %2."),

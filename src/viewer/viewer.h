@@ -88,6 +88,8 @@ class Viewer {
 
  private:
   std::string measureCaseFile();
+  // True when the case file has a record; otherwise says why there is none and returns false.
+  bool recordsOrSayWhy();
   void setZoom(double zoom);
   void replaceTypedText(const std::string& replacement, std::size_t characterCount);
   std::string fileName() const;

@@ -120,10 +120,7 @@ std::optional<std::string> Viewer::writeCaseImage(ExportPlatform& platform) {
 void Viewer::exportAllCases() {
   ExportPlatform* platform = controls_.exportPlatform();
   if (platform == nullptr) return;
-  if (state_.catalogue.recordCount < 1) {  // no case file, or one without a whole record
-    controls_.showMessage(caseFileProblem_, MessageIcon::Critical);
-    return;
-  }
+  if (!recordsOrSayWhy()) return;
   std::optional<std::string> failure;
   {
     const BusyCursor busy(*platform);
