@@ -25,6 +25,16 @@
 namespace vexolite::test {
 namespace {
 
+// The room a control's style gives its caption: beside the indicator of an option or a check box.
+QRect captionRoom(QWidget* widget, ControlKind kind) {
+  if (kind == ControlKind::Label) return widget->contentsRect();
+  QStyleOptionButton option;
+  option.initFrom(widget);
+  return widget->style()->subElementRect(
+      kind == ControlKind::CheckBox ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents,
+      &option, widget);
+}
+
 // Every label, option and indicator caption fits the room its style gives the text, in the font
 // it is drawn with: a translation or a font wider than the layout allows would be cut off.
 void expectCaptionsFit(TestWindow& window) {
@@ -33,14 +43,7 @@ void expectCaptionsFit(TestWindow& window) {
         row.kind != ControlKind::CheckBox)
       continue;
     QWidget* widget = window.control(row.id);
-    QStyleOptionButton option;
-    option.initFrom(widget);
-    const QRect room = row.kind == ControlKind::Label
-                           ? widget->contentsRect()
-                           : widget->style()->subElementRect(row.kind == ControlKind::CheckBox
-                                                                 ? QStyle::SE_CheckBoxContents
-                                                                 : QStyle::SE_RadioButtonContents,
-                                                             &option, widget);
+    const QRect room = captionRoom(widget, row.kind);
     const QString text = QString::fromStdString(window.text(row.id));
     EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(text), room.width()) << row.name;
   }
@@ -166,10 +169,7 @@ double contrast(const QColor& a, const QColor& b) {
 QColor captionInk(QWidget* option, QColor& background) {
   const QImage image = option->grab().toImage();
   background = image.pixelColor(image.width() - 1, image.height() / 2);
-  QStyleOptionButton style;
-  style.initFrom(option);
-  const int left =
-      option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).left();
+  const int left = captionRoom(option, ControlKind::OptionButton).left();
   QColor ink = background;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = left; x < image.width(); ++x) {
