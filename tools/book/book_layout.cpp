@@ -18,39 +18,55 @@ struct PlanShape {
   double width = 0, height = 0;
 };
 
-PlanShape planShape(const FigureMeasure& m, double innerWidth) {
+PlanShape planShape(const FigureMeasure& m, double innerWidth, double square) {
   PlanShape shape;
   if (m.layers == 0) return shape;
-  const double block = (m.columns + 1) * kPlanSquare;
-  shape.layersPerLine =
-      std::clamp(static_cast<int>((innerWidth + kPlanSquare) / block), 1, m.layers);
+  const double block = (m.columns + 1) * square;
+  shape.layersPerLine = std::clamp(static_cast<int>((innerWidth + square) / block), 1, m.layers);
   const int lines = (m.layers + shape.layersPerLine - 1) / shape.layersPerLine;
-  shape.width = shape.layersPerLine * block - kPlanSquare;
-  shape.height = lines * m.rows * kPlanSquare + (lines - 1) * kPlanSquare;
+  shape.width = shape.layersPerLine * block - square;
+  shape.height = lines * m.rows * square + (lines - 1) * square;
   return shape;
 }
 
-// One figure's box at the book's scale, less where the page is too small for it.
+// One figure's box at the book's scale, less where the page is too small for it: the drawing
+// decides the width, the plan's layers wrap below it. Where the box would be taller than the
+// area, it is widened, so that more layers of the plan stand side by side; at the area's full
+// width the drawing, and then the plan's squares, are made smaller.
 FigureBox sizeBox(const FigureMeasure& m, std::size_t index, double areaWidth, double areaHeight) {
   const double column = areaWidth / kColumns;
-  // The drawing decides the width; the plan's layers wrap below it, one layer at the least.
-  const double oneLayer = m.columns * kPlanSquare;
-  const double need = std::max(m.drawingWidth * kBookScale, oneLayer) + 2 * kBoxPadding;
-  const int columns = std::clamp(static_cast<int>(std::ceil(need / column - 1e-9)), 1, kColumns);
+  const double need =
+      std::max(m.drawingWidth * kBookScale, m.columns * kPlanSquare) + 2 * kBoxPadding;
+  const int fewest = std::clamp(static_cast<int>(std::ceil(need / column - 1e-9)), 1, kColumns);
 
   FigureBox box;
   box.figure = index;
-  box.width = columns * column;
-  const double inner = box.width - 2 * kBoxPadding;
-  const PlanShape plan = planShape(m, inner);
-  box.layersPerLine = plan.layersPerLine;
-  const double fixedHeight = 2 * kBoxPadding + kCaptionHeight + kPlanGap + plan.height;
-  box.scale = kBookScale;
-  if (m.drawingWidth > 0) box.scale = std::min(box.scale, inner / m.drawingWidth);
-  if (m.drawingHeight > 0 && fixedHeight + m.drawingHeight * box.scale > areaHeight) {
-    box.scale = std::max((areaHeight - fixedHeight) / m.drawingHeight, 0.01);
+  for (int columns = fewest; columns <= kColumns; ++columns) {
+    box.width = columns * column;
+    const double inner = box.width - 2 * kBoxPadding;
+    box.planSquare = kPlanSquare;
+    PlanShape plan = planShape(m, inner, box.planSquare);
+    const auto fixedHeight = [&] {
+      return 2 * kBoxPadding + kCaptionHeight + kPlanGap + plan.height;
+    };
+    box.scale = kBookScale;
+    if (m.drawingWidth > 0) box.scale = std::min(box.scale, inner / m.drawingWidth);
+    const bool last = columns == kColumns;
+    if (fixedHeight() + m.drawingHeight * box.scale > areaHeight) {
+      if (!last) continue;
+      // Half the area for the drawing at the least, the rest for the plan.
+      while (plan.height > (areaHeight - 2 * kBoxPadding - kCaptionHeight - kPlanGap) / 2) {
+        box.planSquare *= 0.9;
+        plan = planShape(m, inner, box.planSquare);
+      }
+      if (m.drawingHeight > 0) {
+        box.scale = std::min(box.scale, (areaHeight - fixedHeight()) / m.drawingHeight);
+      }
+    }
+    box.layersPerLine = plan.layersPerLine;
+    box.height = fixedHeight() + m.drawingHeight * box.scale;
+    break;
   }
-  box.height = fixedHeight + m.drawingHeight * box.scale;
   return box;
 }
 
@@ -61,7 +77,7 @@ void placeBox(FigureBox& box, const FigureMeasure& m, double x, double y) {
   box.captionY = y + kBoxPadding + kCaptionSize;
   box.drawingX = x + (box.width - m.drawingWidth * box.scale) / 2;
   box.drawingY = y + kBoxPadding + kCaptionHeight;
-  const PlanShape plan = planShape(m, box.width - 2 * kBoxPadding);
+  const PlanShape plan = planShape(m, box.width - 2 * kBoxPadding, box.planSquare);
   box.planX = x + (box.width - plan.width) / 2;
   box.planY = box.drawingY + m.drawingHeight * box.scale + kPlanGap;
 }

@@ -48,11 +48,12 @@ FigureMeasure measureFigure(const FigureFields& figure);
 struct FigureBox {
   std::size_t figure = 0;             // index into the measures
   double x = 0, y = 0;                // top-left corner, points from the page's top-left
-  double width = 0, height = 0;       //
+  double width = 0, height = 0;       // points
   double scale = kBookScale;          // points per unit of the drawing
   double drawingX = 0, drawingY = 0;  // top-left of the drawing's area
   double captionY = 0;                // baseline of the first caption line
   double planX = 0, planY = 0;        // top-left of the plan
+  double planSquare = kPlanSquare;    // the side of its squares
   int layersPerLine = 1;              // plan blocks side by side before the next line
 };
 

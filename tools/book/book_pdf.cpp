@@ -161,7 +161,7 @@ class BookWriter {
                box.captionY + kCaptionLeading, kCaptionSize, false);
 
       const HelpChoice help = solutions ? everyPieceInColour() : asTheViewerShows(texts);
-      PlanPlacement planPlace{box.planX, box.planY,         kPlanSquare, m.columns,
+      PlanPlacement planPlace{box.planX, box.planY,         box.planSquare, m.columns,
                               m.rows,    box.layersPerLine, solutions};
       PdfCanvas canvas(context_, box.drawingX, box.drawingY, box.scale, planPlace);
       describeCubes(canvas, figure, Projection{1, m.originX, m.originY}, help);

@@ -8,9 +8,9 @@ namespace vexolite::book {
 
 namespace {
 
-// The edges' width in units of the drawing: thinner than the viewer's pixel, so that they stay
-// crisp on paper, and wide enough for a laser printer's dot at the least scale.
-constexpr double kEdgeWidth = 0.6;
+// The edges' width in units of the drawing: the viewer's one pixel, so that the figure keeps
+// the viewer's outline (0.6 pt at the book's scale).
+constexpr double kEdgeWidth = 1;
 // A hatched face: lines of this width, two units apart, as the viewer's every second line.
 constexpr double kHatchWidth = 0.5;
 constexpr double kPlanLineWidth = 0.5;  // points
