@@ -59,10 +59,9 @@ struct ContextDeleter {
 enum class Align { Left, Centre, Right };
 
 // One line of text with its baseline at y.
-void showText(cairo_t* context, const std::string& text, double x, double y, double size, bool bold,
-              Align align = Align::Left) {
-  cairo_select_font_face(context, kBookFont, CAIRO_FONT_SLANT_NORMAL,
-                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+void showText(cairo_t* context, const std::string& text, double x, double y, double size,
+              cairo_font_face_t* font, Align align = Align::Left) {
+  cairo_set_font_face(context, font);
   cairo_set_font_size(context, size);
   cairo_text_extents_t extents;
   cairo_text_extents(context, text.c_str(), &extents);
@@ -82,8 +81,13 @@ std::string trimmed(std::string_view text) {
 // Everything one page of a book needs to be drawn.
 class BookWriter {
  public:
-  BookWriter(const BookRequest& request, const BookPlan& plan, cairo_t* context)
-      : request_(request), plan_(plan), context_(context), paper_(paperSize(request.paper)) {}
+  BookWriter(const BookRequest& request, const BookPlan& plan, cairo_t* context,
+             const BookFonts& fonts)
+      : request_(request),
+        plan_(plan),
+        context_(context),
+        fonts_(fonts),
+        paper_(paperSize(request.paper)) {}
 
   std::string say(std::string_view marked, std::initializer_list<std::string> parts = {}) const {
     return fillIn(request_.translate(marked), parts);
@@ -92,16 +96,17 @@ class BookWriter {
   void titlePage() {
     setColour(context_, kBlack);
     const double centre = paper_.width / 2;
-    showText(context_, std::string(kProgramName), centre, 120, 40, true, Align::Centre);
-    showText(context_, say(kSubtitle), centre, 150, 14, false, Align::Centre);
+    showText(context_, std::string(kProgramName), centre, 120, 40, fonts_.bold(), Align::Centre);
+    showText(context_, say(kSubtitle), centre, 150, 14, fonts_.regular(), Align::Centre);
     const std::size_t count = request_.cases.size();
     showText(context_, count == 1 ? say(kOneCase) : say(kCaseCount, {std::to_string(count)}),
-             centre, 172, 12, false, Align::Centre);
-    showText(context_, say(kHowToPlay), centre, 200, 10, false, Align::Centre);
+             centre, 172, 12, fonts_.regular(), Align::Centre);
+    showText(context_, say(kHowToPlay), centre, 200, 10, fonts_.regular(), Align::Centre);
     if (request_.solutions) {
-      showText(context_, say(kSolutionsAtTheBack), centre, 214, 10, false, Align::Centre);
+      showText(context_, say(kSolutionsAtTheBack), centre, 214, 10, fonts_.regular(),
+               Align::Centre);
     }
-    showText(context_, say(kPiecesHeading), kMargin + 40, 262, 13, true);
+    showText(context_, say(kPiecesHeading), kMargin + 40, 262, 13, fonts_.bold());
 
     // The seven pieces, one a row: the piece in its colours, its name and its shape beside it.
     const double rowHeight = (paper_.height - kAreaBottomMargin - 276) / kPieceCount;
@@ -124,9 +129,10 @@ class BookWriter {
       describeCubes(canvas, figure, Projection{1, m.originX, m.originY}, everyPieceInColour());
       setColour(context_, kBlack);
       const auto index = static_cast<std::size_t>(piece - 1);
-      showText(context_, say(kPieceNames[index]), kMargin + 160, top + rowHeight / 2 - 2, 11, true);
+      showText(context_, say(kPieceNames[index]), kMargin + 160, top + rowHeight / 2 - 2, 11,
+               fonts_.bold());
       showText(context_, say(kPieceShapes[index]), kMargin + 160, top + rowHeight / 2 + 12, 10,
-               false);
+               fonts_.regular());
     }
   }
 
@@ -150,19 +156,19 @@ class BookWriter {
       setColour(context_, kBlack);
       const double left = box.x + kBoxPadding, right = box.x + box.width - kBoxPadding;
       showText(context_, trimmed(say(kCaseLabelWord)) + " " + caseNumberText(texts), left,
-               box.captionY, kCaptionSize, true);
+               box.captionY, kCaptionSize, fonts_.bold());
       const SymmetryReport report = findSymmetries(figure.cells, figure.cubeSide);
       showText(context_,
                std::to_string(report.extentX) + " \u00d7 " + std::to_string(report.extentY) +
                    " \u00d7 " + std::to_string(report.extentZ),
-               right, box.captionY, kCaptionSize, false, Align::Right);
+               right, box.captionY, kCaptionSize, fonts_.regular(), Align::Right);
       showText(context_,
                trimmed(say(kSolutionLabelWord)) + " " + std::to_string(texts.solutionCount), left,
-               box.captionY + kCaptionLeading, kCaptionSize, false);
+               box.captionY + kCaptionLeading, kCaptionSize, fonts_.regular());
 
       const HelpChoice help = solutions ? everyPieceInColour() : asTheViewerShows(texts);
       PlanPlacement planPlace{box.planX, box.planY,         box.planSquare, m.columns,
-                              m.rows,    box.layersPerLine, solutions};
+                              m.rows,    box.layersPerLine, solutions,      fonts_.bold()};
       PdfCanvas canvas(context_, box.drawingX, box.drawingY, box.scale, planPlace);
       describeCubes(canvas, figure, Projection{1, m.originX, m.originY}, help);
       describePlan(canvas, buildSchematicRows(figure.cells, figure.cubeSide), figure.cubes, help);
@@ -175,12 +181,12 @@ class BookWriter {
     setColour(context_, kBlack);
     showText(context_,
              std::string(kProgramName) + " \u00b7 " + say(solutions ? kSolutions : kFigures),
-             kMargin, kHeaderBaseline, kHeaderSize, true);
+             kMargin, kHeaderBaseline, kHeaderSize, fonts_.bold());
     const std::string first = caseNumberText(request_.cases[boxes.front().figure].decoded.texts);
     const std::string last = caseNumberText(request_.cases[boxes.back().figure].decoded.texts);
     showText(context_,
              boxes.size() == 1 ? say(kOneCaseRange, {first}) : say(kCaseRange, {first, last}),
-             paper_.width - kMargin, kHeaderBaseline, kHeaderSize, false, Align::Right);
+             paper_.width - kMargin, kHeaderBaseline, kHeaderSize, fonts_.regular(), Align::Right);
     cairo_new_path(context_);
     cairo_move_to(context_, kMargin, kHeaderBaseline + 5);
     cairo_line_to(context_, paper_.width - kMargin, kHeaderBaseline + 5);
@@ -194,13 +200,15 @@ class BookWriter {
   void footer(int pageNumber) {
     setColour(context_, kBlack);
     showText(context_, say(kPageOf, {std::to_string(pageNumber), std::to_string(plan_.pageCount)}),
-             paper_.width / 2, paper_.height - kFooterBaseline, kHeaderSize, false, Align::Centre);
+             paper_.width / 2, paper_.height - kFooterBaseline, kHeaderSize, fonts_.regular(),
+             Align::Centre);
   }
 
  private:
   const BookRequest& request_;
   const BookPlan& plan_;
   cairo_t* context_;
+  const BookFonts& fonts_;
   PaperSize paper_;
 };
 
@@ -244,7 +252,8 @@ RenderedBook renderBook(const BookRequest& request) {
   cairo_pdf_surface_restrict_to_version(surface.get(), CAIRO_PDF_VERSION_1_5);
   std::unique_ptr<cairo_t, ContextDeleter> context(cairo_create(surface.get()));
   cairo_t* cr = context.get();
-  BookWriter writer(request, plan, cr);
+  const BookFonts fonts;
+  BookWriter writer(request, plan, cr, fonts);
 
   cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE,
                                  writer.say(kBookTitle).c_str());

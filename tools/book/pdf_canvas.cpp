@@ -25,6 +25,17 @@ bool isDark(Rgb colour) {
 
 }  // namespace
 
+BookFonts::BookFonts()
+    : regular_(
+          cairo_toy_font_face_create(kBookFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL)),
+      bold_(
+          cairo_toy_font_face_create(kBookFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD)) {}
+
+BookFonts::~BookFonts() {
+  cairo_font_face_destroy(regular_);
+  cairo_font_face_destroy(bold_);
+}
+
 void setColour(cairo_t* context, Rgb colour) {
   cairo_set_source_rgb(context, colour.r / 255.0, colour.g / 255.0, colour.b / 255.0);
 }
@@ -109,9 +120,12 @@ void PdfCanvas::planSquare(const PlanSquare& square) {
   cairo_set_line_join(context_, CAIRO_LINE_JOIN_MITER);
   cairo_stroke(context_);
 
-  if (!plan_.pieceNumbers || square.kind != PlanCellKind::Cube || square.piece <= 0) return;
+  if (!plan_.pieceNumbers || plan_.numberFont == nullptr || square.kind != PlanCellKind::Cube ||
+      square.piece <= 0) {
+    return;
+  }
   const std::string digit = std::to_string(square.piece);
-  cairo_select_font_face(context_, kBookFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_face(context_, plan_.numberFont);
   cairo_set_font_size(context_, q * 0.78);
   cairo_text_extents_t extents;
   cairo_text_extents(context_, digit.c_str(), &extents);
