@@ -27,10 +27,9 @@ inline constexpr int kColumns = 5;               // a box takes one to five of t
 
 // A figure drawn in the viewer's projection at zoom 1, where one unit is one pixel of the
 // viewer: a cube's edges are 17.9 (top) and 18 (upright) units long. At the book's scale an
-// edge is 5 mm; a figure is never drawn below the least scale, where it is 2 mm, unless the
-// whole page cannot hold it otherwise.
-inline constexpr double kBookScale = 0.6;    // points per unit
-inline constexpr double kLeastScale = 0.32;  // an edge of 17.9 units is 5.7 pt, just over 2 mm
+// edge is 3.8 mm; a figure is drawn smaller only where the page's area cannot hold it otherwise
+// (no figure of the shipped catalogue, whose every edge stays above 2 mm).
+inline constexpr double kBookScale = 0.6;  // points per unit
 
 // The plan's squares, in points: a square a cube, each layer's block followed by one square of
 // gap, the blocks wrapped to the box's width.

@@ -15,8 +15,9 @@ constexpr double kEdgeWidth = 1;
 constexpr double kHatchWidth = 0.5;
 constexpr double kPlanLineWidth = 0.5;  // points
 
-// The outline of a cube square lies half a line inside the square, so squares never touch.
-constexpr double kSquareInset = 0.6;
+// Each square is drawn this far inside its place, so that neighbouring squares stay apart by a
+// clear gap, as the viewer leaves one pixel between them, and every cube can be counted.
+constexpr double kSquareInset = 1;
 
 // Light interiors take a black number, dark ones a white one (Rec. 601 luma).
 bool isDark(Rgb colour) {
