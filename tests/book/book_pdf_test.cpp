@@ -436,6 +436,7 @@ TEST(PdfBook, BadInputIsNamedExitsOneAndKeepsTheEarlierBook) {
       {"broken.DAT", "broken.DAT, record 2: high byte 200 is 128 or more (byte 153 of the record)"},
       {"group.DAT", "group.DAT, record 1: cell group 1 is "},
       {".", ".: is a folder, not a case file"},
+      {"/dev/zero", "/dev/zero: more than 10092544 bytes"},
   };
   for (const auto& [caseFile, message] : cases) {
     const Ran ran = book(folder, caseFile, "book.pdf");

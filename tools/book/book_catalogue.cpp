@@ -3,10 +3,10 @@
 #include "book_catalogue.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "catalog_check.h"
 #include "record_fault_text.h"
@@ -33,12 +33,17 @@ Result<std::vector<BookCase>, BookError> readCatalogue(const std::filesystem::pa
     return BookError{name + ": cannot be read (" +
                      (errno != 0 ? std::strerror(errno) : "cannot be opened") + ")"};
   }
-  const std::uintmax_t size = std::filesystem::file_size(caseFile, error);
-  if (!error && size > kLargestFile) {
-    return BookError{name + ": " + std::to_string(size) + " bytes, more than 65536 records"};
+  // Read in pieces up to the limit, so that a device without end (/dev/zero) is refused too.
+  std::vector<std::uint8_t> bytes;
+  std::array<char, 1 << 16> piece{};
+  while (in && bytes.size() <= kLargestFile) {
+    in.read(piece.data(), piece.size());
+    bytes.insert(bytes.end(), piece.data(), piece.data() + in.gcount());
   }
-  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
+  if (bytes.size() > kLargestFile) {
+    return BookError{name + ": more than " + std::to_string(kLargestFile) +
+                     " bytes, more than the 65536 records a case file can use"};
+  }
   if (in.bad()) return BookError{name + ": the read failed"};
   if (bytes.empty()) return BookError{name + ": the file is empty, it holds no case"};
 
