@@ -27,7 +27,7 @@ endif()
 find_program(VEXOLITE_GZIP gzip REQUIRED)
 set(compressed_folder ${PROJECT_BINARY_DIR}/packaging)
 set(compressed_files)
-foreach(source changelog man/vexolite.1 man/vexolite-catalog.1)
+foreach(source changelog man/vexolite.1 man/vexolite-catalog.1 man/vexolite-book.1)
   get_filename_component(name ${source} NAME)
   add_custom_command(
     OUTPUT ${compressed_folder}/${name}.gz
@@ -41,7 +41,36 @@ endforeach()
 add_custom_target(vexolite-docs ALL DEPENDS ${compressed_files})
 install(FILES ${compressed_folder}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${compressed_folder}/vexolite.1.gz ${compressed_folder}/vexolite-catalog.1.gz
+              ${compressed_folder}/vexolite-book.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The book of the shipped catalogue, made by vexolite-book at build time: Spanish, on A4, dated
+# by the top entry of the changelog (or SOURCE_DATE_EPOCH when the build sets it), so that the
+# same source always gives the same bytes.
+# Not in the sanitizer and fuzz builds, which make no package: there the instrumented tool would
+# report the font library's own allocations, left for the system to free at exit, as leaks.
+if(NOT VEXOLITE_SANITIZE AND NOT VEXOLITE_FUZZ)
+  if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
+    set(book_epoch "$ENV{SOURCE_DATE_EPOCH}")
+  else()
+    file(STRINGS ${packaging_folder}/changelog changelog_dates REGEX "^ -- ")
+    list(GET changelog_dates 0 changelog_date)
+    string(REGEX REPLACE "^ -- [^>]*>  " "" changelog_date "${changelog_date}")
+    execute_process(COMMAND date -u -d "${changelog_date}" +%s OUTPUT_VARIABLE book_epoch
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+  set(shipped_book ${compressed_folder}/vexolite-catalogue.pdf)
+  add_custom_command(
+    OUTPUT ${shipped_book}
+    COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${book_epoch}
+            $<TARGET_FILE:vexolite-book> ${PROJECT_SOURCE_DIR}/data/VEXOLITE.DAT -o ${shipped_book}
+            --paper a4 --language es
+    DEPENDS vexolite-book ${PROJECT_SOURCE_DIR}/data/VEXOLITE.DAT
+    COMMENT "Making the book of the shipped catalogue"
+    VERBATIM)
+  add_custom_target(vexolite-catalogue-book ALL DEPENDS ${shipped_book})
+  install(FILES ${shipped_book} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
 
 set(CPACK_PACKAGE_NAME vexolite)
 set(CPACK_PACKAGE_VENDOR "Vexolite")
@@ -70,7 +99,8 @@ puzzle: 27 unit cubes in seven pieces, and 705 numbered figures built from
 all seven, each with its number of solutions. Step through the catalogue,
 turn and zoom a figure, colour one piece as a hint, hide cubes, and export
 BMP images and pages of images. The catalogue tool vexolite-catalog builds
-and checks the catalogue file.")
+and checks the catalogue file; vexolite-book makes a printable PDF book of it,
+and the book of the shipped catalogue comes with the package.")
 # The libraries come from dpkg-shlibdeps; the fonts of the window's captions and the X11 platform
 # plugin are loaded at run time, where it cannot see them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

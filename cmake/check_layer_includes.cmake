@@ -1,7 +1,7 @@
 # Fails, naming the file and line, when a source file includes a layer its own layer may not, a
-# header from outside the standard library where only the standard library is allowed, or a Qt
-# header outside the Qt layer, the program and the icon renderer. The layers and what each may
-# include are the table in ARCHITECTURE.md.
+# header from outside the standard library where only the standard library (and, for the book
+# tool, cairo) is allowed, or a Qt header outside the Qt layer, the program, the icon renderer and
+# the book tool. The layers and what each may include are the table in ARCHITECTURE.md.
 # SPDX-License-Identifier: MIT
 #   cmake -DSOURCE_DIR=<tree with src/, app/, tools/> [-DSTAMP=<file>] -P check_layer_includes.cmake
 # The build runs it before compiling any layer (STAMP marks a clean pass); ctest runs it as
@@ -23,7 +23,8 @@ set(folder_qt src/qt)
 set(folder_app app)
 set(folder_catalog tools/catalog)
 set(folder_icon tools/icon)
-set(layers case_library raster geometry drawing export viewer qt app catalog icon)
+set(folder_book tools/book)
+set(layers case_library raster geometry drawing export viewer qt app catalog icon book)
 
 # The layers each may include as "layer/file.h", besides its own.
 set(core case_library raster geometry drawing export viewer)
@@ -37,10 +38,14 @@ set(may_include_qt ${core})
 set(may_include_app ${core} qt)
 set(may_include_catalog case_library)
 set(may_include_icon case_library raster geometry drawing)
+set(may_include_book case_library raster geometry drawing export qt)
 # Layers whose files are included by bare name ("file.h") through their target's include folder.
 set(bare_names_icon catalog)
+set(bare_names_book catalog)
 # Layers that may include Qt's headers.
-set(qt_layers qt app icon)
+set(qt_layers qt app icon book)
+# Headers of other libraries a layer may use besides the standard library and Qt.
+set(library_headers_book cairo.h cairo-pdf.h)
 
 # The standard library headers the project may use; any other <header> in a layer without Qt is
 # a dependency the table does not allow.
@@ -103,9 +108,10 @@ foreach(source ${sources})
       if(header MATCHES "^Q")
         if(NOT layer IN_LIST qt_layers)
           fault(${source} ${line_number}
-                "includes the Qt header <${header}>, which only the Qt layer, app and tools/icon may")
+                "includes the Qt header <${header}>, which only the Qt layer, app, tools/icon "
+                "and tools/book may")
         endif()
-      elseif(NOT header IN_LIST standard_headers)
+      elseif(NOT header IN_LIST standard_headers AND NOT header IN_LIST library_headers_${layer})
         fault(${source} ${line_number}
               "includes <${header}>, which is not part of the standard library")
       endif()

@@ -559,5 +559,85 @@ case.<byte value="xd"/>
         <source>No se puede escribir el archivo %1: %2. La composicion de paginas se detiene aqui.</source>
         <translation>The file %1 cannot be written: %2. Composing the pages stops here.</translation>
     </message>
+    <message>
+        <source>Vexolite: catalogo de figuras</source>
+        <translation>Vexolite: catalogue of figures</translation>
+    </message>
+    <message>
+        <source>Catalogo de figuras del cubo de siete piezas</source>
+        <translation>Catalogue of figures of the seven-piece cube</translation>
+    </message>
+    <message>
+        <source>1 caso</source>
+        <translation>1 case</translation>
+    </message>
+    <message>
+        <source>%1 casos</source>
+        <translation>%1 cases</translation>
+    </message>
+    <message>
+        <source>Cada figura se arma con las siete piezas.</source>
+        <translation>Every figure is built from all seven pieces.</translation>
+    </message>
+    <message>
+        <source>Al final del libro hay una solucion de cada figura.</source>
+        <translation>At the back of the book is one solution of each figure.</translation>
+    </message>
+    <message>
+        <source>Las siete piezas</source>
+        <translation>The seven pieces</translation>
+    </message>
+    <message>
+        <source>Portada</source>
+        <translation>Title page</translation>
+    </message>
+    <message>
+        <source>Figuras</source>
+        <translation>Figures</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>Caso %1</source>
+        <translation>Case %1</translation>
+    </message>
+    <message>
+        <source>Casos %1 a %2</source>
+        <translation>Cases %1 to %2</translation>
+    </message>
+    <message>
+        <source>Pagina %1 de %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Trinomio plano en forma de V.</source>
+        <translation>Flat V-shaped tricube.</translation>
+    </message>
+    <message>
+        <source>Tetronimo plano en forma de L.</source>
+        <translation>Flat L-shaped tetracube.</translation>
+    </message>
+    <message>
+        <source>Tetronimo plano en forma de T.</source>
+        <translation>Flat T-shaped tetracube.</translation>
+    </message>
+    <message>
+        <source>Tetronimo plano en forma de Z.</source>
+        <translation>Flat Z-shaped tetracube.</translation>
+    </message>
+    <message>
+        <source>Tetronimo tridimensional de forma helicoidal dextrogira.</source>
+        <translation>Three-dimensional tetracube, a right-handed screw.</translation>
+    </message>
+    <message>
+        <source>Tetronimo tridimensional de forma helicoidal levogira.</source>
+        <translation>Three-dimensional tetracube, a left-handed screw.</translation>
+    </message>
+    <message>
+        <source>Tetronimo tridimensional de forma de tripode.</source>
+        <translation>Three-dimensional tetracube, a tripod.</translation>
+    </message>
 </context>
 </TS>

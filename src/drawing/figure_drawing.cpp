@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "drawing/perspective_cube.h"
+#include "drawing/raster_canvas.h"
 #include "drawing/schematic.h"
 
 namespace vexolite {
@@ -30,15 +31,10 @@ CellSteps cellStepsFor(double zoom) {
   return steps;
 }
 
-std::optional<ImpossibleCell> drawFigure(RasterSurface& figureView, RasterSurface& planSurface,
-                                         FigureFields& figure, const Projection& projection,
-                                         const SchematicPlan& plan, const HelpChoice& help) {
+std::optional<ImpossibleCell> describeCubes(FigureCanvas& canvas, const FigureFields& figure,
+                                            const Projection& projection, const HelpChoice& help) {
   const CellSteps steps = cellStepsFor(projection.zoom);
   const double z = projection.zoom;
-  figureView.clear();
-
-  // Back to front: layer by layer upwards, and within a layer the cells nearer the viewer
-  // later, so that each cube paints over the ones it hides.
   const int side = figure.cubeSide;
   for (int i = 1; i <= side; ++i) {
     for (int j = 1; j <= side; ++j) {
@@ -52,10 +48,10 @@ std::optional<ImpossibleCell> drawFigure(RasterSurface& figureView, RasterSurfac
         const int piece = cubelet[kPieceColumn];
         switch (cubelet[kStateColumn]) {
           case kCubeShown:
-            drawShadedCube(figureView, anchor, steps, piece, help);
+            describeCube(canvas, anchor, steps, piece, help, FaceFill::Solid);
             break;
           case kCubeHidden:
-            drawFaintCube(figureView, anchor, steps, piece, help);
+            describeCube(canvas, anchor, steps, piece, help, FaceFill::Hatched);
             break;
           case 0:
             return ImpossibleCell{i, j, k, c};
@@ -65,7 +61,15 @@ std::optional<ImpossibleCell> drawFigure(RasterSurface& figureView, RasterSurfac
       }
     }
   }
+  return std::nullopt;
+}
 
+std::optional<ImpossibleCell> drawFigure(RasterSurface& figureView, RasterSurface& planSurface,
+                                         FigureFields& figure, const Projection& projection,
+                                         const SchematicPlan& plan, const HelpChoice& help) {
+  figureView.clear();
+  RasterCanvas canvas(figureView, &planSurface);
+  if (auto impossible = describeCubes(canvas, figure, projection, help)) return impossible;
   drawPlan(figureView, planSurface, plan, figure.cubes, help);
   return std::nullopt;
 }

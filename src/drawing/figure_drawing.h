@@ -8,6 +8,7 @@
 #include <string>
 
 #include "case_library/figure.h"
+#include "drawing/figure_canvas.h"
 #include "drawing/piece_palette.h"
 #include "raster/raster_surface.h"
 
@@ -38,6 +39,13 @@ struct ImpossibleCell {
   int i = 0, j = 0, k = 0;
   int cube = 0;
 };
+
+// Hands every occupied cell of the figure to the canvas in the order layer, row, column, so
+// that each cube covers the ones it hides: a shown cube solid, a hidden one hatched (see
+// describeCube), anchored at (Fix(originX - 16 z j + 16 z k), Fix(originY - h i + 8 z j + 8 z k)).
+// Stops at once at a cube whose state is 0, handing nothing further, and returns that cell.
+std::optional<ImpossibleCell> describeCubes(FigureCanvas& canvas, const FigureFields& figure,
+                                            const Projection& projection, const HelpChoice& help);
 
 // Clears figureView, draws every occupied cell of the figure in the order layer, row, column
 // (shown cubes shaded, hidden cubes faint), then the schematic on figureView and planSurface,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "drawing/drawing_size.h"
+#include "drawing/figure_canvas.h"
 #include "drawing/perspective_cube.h"
 #include "drawing/schematic.h"
 #include "drawing/schematic_rows.h"
@@ -56,6 +57,68 @@ const Picture kFaintHalfZoom{
     "##..##..##..##..#", "####..###.##..###", "..####..##..###..", "....#####.###....",
     "......#####......", "........#........",
 };
+
+// A canvas that writes down what it is handed, one line a shape.
+struct ShapeLog : FigureCanvas {
+  static std::string points(std::span<const Point> path) {
+    std::string text;
+    for (const Point& p : path)
+      text += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+    return text;
+  }
+  static std::string colour(Rgb c) {
+    return std::to_string(c.r) + "/" + std::to_string(c.g) + "/" + std::to_string(c.b);
+  }
+  void cubeFace(const CubeFace& face) override {
+    const char* side[] = {"left", "right", "top"};
+    shapes.push_back(std::string(side[static_cast<int>(face.side)]) +
+                     (face.fill == FaceFill::Solid ? " solid " : " hatched ") +
+                     colour(face.colour) + points(face.corners));
+  }
+  void cubeEdges(std::span<const Point> path, Rgb c) override {
+    shapes.push_back("edges " + colour(c) + points(path));
+  }
+  void planSquare(const PlanSquare& s) override {
+    shapes.push_back("square " + std::to_string(s.row) + "," + std::to_string(s.column) + " of " +
+                     std::to_string(s.rowCount) + "x" + std::to_string(s.rowLength) + " cube " +
+                     std::to_string(s.cube) + " piece " + std::to_string(s.piece) + " " +
+                     colour(s.outline) + " " + colour(s.interior) + " " + colour(s.mark));
+  }
+  std::vector<std::string> shapes;
+};
+
+// The shapes of a figure, worked by hand at zoom 1 from the origin (100, 100): cube 1 at
+// (1, 1, 1), anchor (100, 90 - 18 + 16) = (100, 88), shown, piece 4 highlighted; cube 2 at
+// (1, 1, 2), one column on, anchor (116, 96), hidden, piece 2 not highlighted. Each cube's
+// three faces, then its edges; then the plan's two squares, row 1, columns 1 and 2.
+TEST(FigureDescription, FacesEdgesAndPlanSquaresBackToFrontWithTheirShades) {
+  FigureFields figure;
+  figure.cubeSide = 4;
+  figure.cells(1, 1, 1) = 1;
+  figure.cells(1, 1, 2) = 2;
+  figure.cubes[1][kPieceColumn] = 4;
+  figure.cubes[1][kStateColumn] = kCubeShown;
+  figure.cubes[2][kPieceColumn] = 2;
+  figure.cubes[2][kStateColumn] = kCubeHidden;
+  ShapeLog log;
+  EXPECT_FALSE(describeCubes(log, figure, Projection{1, 100, 90}, kHelpRed));
+  describePlan(log, buildSchematicRows(figure.cells, 4), figure.cubes, kHelpRed);
+  EXPECT_EQ(log.shapes,
+            (std::vector<std::string>{
+                "left solid 255/80/80 100,88 116,96 116,114 100,106",
+                "right solid 255/112/112 116,96 132,88 132,106 116,114",
+                "top solid 255/0/0 100,88 116,96 132,88 116,80",
+                "edges 0/0/0 100,88 100,106 116,114 116,96 100,88 116,80 132,88 116,96",
+                "edges 0/0/0 116,114 132,106 132,88",
+                "left hatched 0/0/0 116,96 132,104 132,122 116,114",
+                "right hatched 0/0/0 132,104 148,96 148,114 132,122",
+                "top hatched 0/0/0 116,96 132,104 148,96 132,88",
+                "edges 0/0/0 116,96 116,114 132,122 132,104 116,96 132,88 148,96 132,104",
+                "edges 0/0/0 132,122 148,114 148,96",
+                "square 1,1 of 1x3 cube 1 piece 4 128/128/128 255/0/0 0/0/0",
+                "square 1,2 of 1x3 cube 2 piece 2 192/192/192 192/192/192 192/192/192",
+            }));
+}
 
 // Each cube at zoom 0.5 anchored at (3, 7), drawn over a colour that shows the pixels it leaves
 // alone, with a blank pixel around the worked rows.

@@ -9,7 +9,7 @@ file(MAKE_DIRECTORY ${WORK_DIR})
 configure_file(${ts} ${WORK_DIR}/vexolite_en.ts COPYONLY)
 execute_process(
   COMMAND ${LUPDATE} -locations none -no-ui-lines -source-language es -target-language en
-          ${SOURCE_DIR}/src ${SOURCE_DIR}/app -ts ${WORK_DIR}/vexolite_en.ts
+          ${SOURCE_DIR}/src ${SOURCE_DIR}/app ${SOURCE_DIR}/tools/book -ts ${WORK_DIR}/vexolite_en.ts
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lupdate failed (${status}):\n${out}")
