@@ -10,14 +10,13 @@ namespace vexolite::book {
 
 // Where the plan goes and how its squares are told apart.
 struct PlanPlacement {
-  double x = 0, y = 0;      // top-left, points
-  double square = 6.5;      // side of a square, points
-  int columnsPerLayer = 1;  // the occupied box's columns
-  int rowsPerLayer = 1;     // and rows
-  int layersPerLine = 1;    // blocks side by side before the next line of blocks
-  bool pieceNumbers = false;
-  cairo_font_face_t* numberFont = nullptr;  // the numbers' font, when they are printed  // print
-                                            // each cube's piece number in its square
+  double x = 0, y = 0;                      // top-left, points
+  double square = 6.5;                      // side of a square, points
+  int columnsPerLayer = 1;                  // the occupied box's columns
+  int rowsPerLayer = 1;                     // and rows
+  int layersPerLine = 1;                    // blocks side by side before the next line of blocks
+  bool pieceNumbers = false;                // print each cube's piece number in its square
+  cairo_font_face_t* numberFont = nullptr;  // the numbers' font, when they are printed
 };
 
 // Draws on a cairo context in points. A projection point p (the viewer's pixel, one unit) lands
