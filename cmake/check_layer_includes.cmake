@@ -1,6 +1,7 @@
 # Fails, naming the file and line, when a source file includes a layer its own layer may not, a
-# header from outside the standard library where only the standard library is allowed, or a Qt
-# header outside the Qt layer, the program and the icon renderer. The layers and what each may
+# header from outside the standard library where only the standard library is allowed, a Qt
+# header outside the Qt layer, the program and the icon renderer, or an emscripten header outside
+# the web layer. The layers and what each may
 # include are the table in ARCHITECTURE.md.
 # SPDX-License-Identifier: MIT
 #   cmake -DSOURCE_DIR=<tree with src/, app/, tools/> [-DSTAMP=<file>] -P check_layer_includes.cmake
@@ -19,11 +20,13 @@ set(folder_geometry src/geometry)
 set(folder_drawing src/drawing)
 set(folder_export src/export)
 set(folder_viewer src/viewer)
+set(folder_layout src/layout)
 set(folder_qt src/qt)
+set(folder_web src/web)
 set(folder_app app)
 set(folder_catalog tools/catalog)
 set(folder_icon tools/icon)
-set(layers case_library raster geometry drawing export viewer qt app catalog icon)
+set(layers case_library raster geometry drawing export viewer layout qt web app catalog icon)
 
 # The layers each may include as "layer/file.h", besides its own.
 set(core case_library raster geometry drawing export viewer)
@@ -33,14 +36,18 @@ set(may_include_geometry case_library)
 set(may_include_drawing case_library raster geometry)
 set(may_include_export case_library raster)
 set(may_include_viewer case_library raster geometry drawing export)
-set(may_include_qt ${core})
-set(may_include_app ${core} qt)
+set(may_include_layout case_library raster viewer)
+set(may_include_qt ${core} layout)
+set(may_include_web ${core} layout)
+set(may_include_app ${core} layout qt)
 set(may_include_catalog case_library)
 set(may_include_icon case_library raster geometry drawing)
 # Layers whose files are included by bare name ("file.h") through their target's include folder.
 set(bare_names_icon catalog)
 # Layers that may include Qt's headers.
 set(qt_layers qt app icon)
+# Layers that may include emscripten's headers (<emscripten.h>, <emscripten/...>).
+set(emscripten_layers web)
 
 # The standard library headers the project may use; any other <header> in a layer without Qt is
 # a dependency the table does not allow.
@@ -104,6 +111,11 @@ foreach(source ${sources})
         if(NOT layer IN_LIST qt_layers)
           fault(${source} ${line_number}
                 "includes the Qt header <${header}>, which only the Qt layer, app and tools/icon may")
+        endif()
+      elseif(header MATCHES "^emscripten[./]")
+        if(NOT layer IN_LIST emscripten_layers)
+          fault(${source} ${line_number}
+                "includes the emscripten header <${header}>, which only the web layer may")
         endif()
       elseif(NOT header IN_LIST standard_headers)
         fault(${source} ${line_number}

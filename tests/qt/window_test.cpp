@@ -19,7 +19,7 @@
 #include "qt/key_translation.h"
 #include "qt/language.h"
 #include "qt/surface_view.h"
-#include "qt/window_layout.h"
+#include "layout/window_layout.h"
 #include "test_window.h"
 
 namespace vexolite::test {
