@@ -91,8 +91,17 @@ class Page {
   void choose(int control) { session_.optionChosen(static_cast<Control>(control)); }
   void press(double x, double y) { session_.pressOnView(x, y); }
   void typed(const std::string& text) { session_.caseNumberTyped(text); }
-  bool addFile(const std::string& name, val bytes) {
-    return session_.addFile(name, emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes));
+  // "refused", "picture" or "caseFile": after a case file, the script starts a new Page.
+  std::string addFile(const std::string& name, val bytes) {
+    switch (session_.addFile(name, emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes))) {
+      case WebSession::AddedFile::Picture:
+        return "picture";
+      case WebSession::AddedFile::CaseFile:
+        return "caseFile";
+      case WebSession::AddedFile::Refused:
+        break;
+    }
+    return "refused";
   }
 
   // Every control's text, check, enabling and visibility, indexed by control.
@@ -202,6 +211,10 @@ val pageTexts(val translations) {
   return all;
 }
 
+std::string languageOfPage(const std::string& query, const std::string& firstBrowserLanguage) {
+  return pageLanguage(query, firstBrowserLanguage);
+}
+
 std::string workingFolder() {
   return kWorkingFolder.string();
 }
@@ -214,7 +227,7 @@ std::string caseFileName() {
 EMSCRIPTEN_BINDINGS(vexolite) {
   emscripten::function("layoutTable", &layoutTable);
   emscripten::function("pageTexts", &pageTexts);
-  emscripten::function("pageLanguage", &pageLanguage);
+  emscripten::function("pageLanguage", &languageOfPage);
   emscripten::function("workingFolder", &workingFolder);
   emscripten::function("caseFileName", &caseFileName);
   emscripten::class_<Page>("Page")

@@ -92,23 +92,25 @@ void WebSession::caseNumberTyped(const std::string& text) {
   viewer_.caseNumberEdited();
 }
 
-bool WebSession::addFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+WebSession::AddedFile WebSession::addFile(const std::string& name,
+                                          const std::vector<std::uint8_t>& bytes) {
   if (!plainFileName(name)) {
     controls_.showMessage(fillIn(controls_.translated(QT_TRANSLATE_NOOP(
                                      "vexolite", "No se puede escribir el archivo %1: %2.")),
                                  {name, controls_.translated(pageText("notFileName"))}),
                           MessageIcon::Critical);
-    return false;
+    return AddedFile::Refused;
   }
-  if (auto reason = replaceFileContents(folder_ / name, bytes)) {
+  const bool picture = matchesPattern(name, "*.bmp");
+  if (auto reason = replaceFileContents(folder_ / (picture ? name : kCaseFileName), bytes)) {
     controls_.showMessage(
         fillIn(controls_.translated(
                    QT_TRANSLATE_NOOP("vexolite", "No se puede escribir el archivo %1: %2.")),
                {name, fillIn(controls_.translated(reason->pattern), reason->parts)}),
         MessageIcon::Critical);
-    return false;
+    return AddedFile::Refused;
   }
-  return true;
+  return picture ? AddedFile::Picture : AddedFile::CaseFile;
 }
 
 std::string WebSession::shownCase() const {

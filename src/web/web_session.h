@@ -37,9 +37,12 @@ class WebSession {
   void pressOnView(double x, double y);
   // The user changed the case-number box's text to text.
   void caseNumberTyped(const std::string& text);
-  // Puts a file the user gave into the working folder, replacing one of the same name; false,
-  // after a message naming it, when the name is not a plain file name.
-  bool addFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
+  // A file the user gave (chosen or dropped). A bitmap ("*.bmp", any letter case) joins the
+  // working folder under its own name, for the pages; any other file becomes the case file, and
+  // the page then starts a new session over it. Refused, after a message naming the file, when
+  // the name is not a plain file name or the folder cannot take it.
+  enum class AddedFile { Refused, Picture, CaseFile };
+  AddedFile addFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
   WebControls& controls() { return controls_; }
   const WebControls& controls() const { return controls_; }
