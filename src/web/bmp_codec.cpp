@@ -76,8 +76,12 @@ std::optional<Reason> paintBmp(std::span<const std::uint8_t> file, RasterSurface
   // an uncompressed picture lies inside the file.
   const std::uint32_t headerSize = u32(file, 14);
   const bool core = headerSize == kCoreHeaderSize;
-  const std::int64_t width = core ? u16(file, 18) : static_cast<std::int32_t>(u32(file, 18));
-  const std::int64_t height = core ? u16(file, 20) : static_cast<std::int32_t>(u32(file, 22));
+  // Signed fields read as such: the common type of a 16-bit and a signed 32-bit field would be
+  // unsigned, and a top-down picture's negative height would become huge.
+  const std::int64_t width =
+      core ? std::int64_t{u16(file, 18)} : std::int64_t{static_cast<std::int32_t>(u32(file, 18))};
+  const std::int64_t height =
+      core ? std::int64_t{u16(file, 20)} : std::int64_t{static_cast<std::int32_t>(u32(file, 22))};
   const std::uint32_t bits = core ? u16(file, 24) : u16(file, 28);
   const std::uint32_t compression = core ? 0 : u32(file, 30);
   if (compression != 0 || bits == 16) return unreadable;
