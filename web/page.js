@@ -278,4 +278,5 @@
   (elements[first.id].querySelector("input") ?? elements[first.id]).focus();
   startSession();
   document.body.dataset.ready = "true";
+  performance.mark("vexolite-ready");
 })();
