@@ -207,6 +207,7 @@
     elements[figureView.id].hidden = message.help;
     document.getElementById("message-text").textContent = message.text;
     dialog.dataset.icon = message.icon;
+    dialog.classList.toggle("beside-help", message.help);
     dialog.showModal();
   }
   dialog.addEventListener("close", () => {

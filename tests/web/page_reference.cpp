@@ -3,9 +3,10 @@
 // SPDX-License-Identifier: MIT
 //   page_reference CATALOGUE OUTDIR STEP...
 // Steps: key:NAME (Enter, Right, End, PageDown, F1, ...), typed:TEXT, press:X,Y,
-// choose:CONTROL (OnePieceHelpOption, PieceT, ...), export. After step n it writes
+// choose:CONTROL (OnePieceHelpOption, PieceT, ...), export, pages. After step n it writes
 // OUTDIR/n.rgb, the figure view's pixels (640 x 480, three bytes each, row by row); an export
-// also writes OUTDIR/n.bmp, the case image as the desktop writes it.
+// also writes OUTDIR/n.bmp, the case image as the desktop writes it, and pages every page the
+// desktop wrote, under its own name.
 #include <QApplication>
 #include <cstdio>
 #include <fstream>
@@ -78,6 +79,8 @@ bool play(ViewerRun& run, const std::string& step) {
     }
   } else if (verb == "export") {
     run.viewer.buttonClicked(Command::ExportCase);
+  } else if (verb == "pages") {
+    run.viewer.buttonClicked(Command::ComposePages);
   } else {
     return false;
   }
@@ -112,13 +115,14 @@ int main(int argc, char* argv[]) {
       rgb.insert(rgb.end(), {p.r, p.g, p.b});
     }
     test::writeBytes(out / (stem + ".rgb"), rgb);
-    if (std::string(argv[n]) == "export") {
-      for (const auto& entry : std::filesystem::directory_iterator(run.work.path())) {
-        if (entry.path().filename().string().starts_with("caso")) {
-          std::filesystem::copy_file(entry.path(), out / (stem + ".bmp"),
-                                     std::filesystem::copy_options::overwrite_existing);
-        }
-      }
+    for (const auto& entry : std::filesystem::directory_iterator(run.work.path())) {
+      const std::string name = entry.path().filename().string();
+      const auto copy = [&](const std::filesystem::path& to) {
+        std::filesystem::copy_file(entry.path(), to,
+                                   std::filesystem::copy_options::overwrite_existing);
+      };
+      if (std::string(argv[n]) == "export" && name.starts_with("caso")) copy(out / (stem + ".bmp"));
+      if (std::string(argv[n]) == "pages" && name.starts_with("vexo-pag")) copy(out / name);
     }
   }
   return 0;

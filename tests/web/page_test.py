@@ -7,6 +7,7 @@
 import argparse
 import base64
 import functools
+import io
 import http.server
 import os
 import shutil
@@ -14,6 +15,7 @@ import subprocess
 import sys
 import threading
 import time
+import zipfile
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -65,7 +67,8 @@ class Page:
                          "--window-size=1100,800", "--force-device-scale-factor=%s" % scale):
             options.add_argument(argument)
         options.add_experimental_option("prefs", {"download.default_directory": downloads,
-                                                  "download.prompt_for_download": False})
+                                                  "download.prompt_for_download": False,
+                                                  "profile.default_content_setting_values.automatic_downloads": 1})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
@@ -165,7 +168,7 @@ def check_pixels(args, site, scale):
     picture after each; "BMP" downloads the desktop's case image."""
     steps = ["key:Enter", "key:Right", "key:End", "key:PageDown", "typed:1", "typed:12",
              "typed:123", "press:545,460", "choose:OnePieceHelpOption", "choose:PieceT",
-             "key:F1", "export"]
+             "key:F1", "export", "pages"]
     out, pictures = reference(args, steps)
     check(pictures[6] != pictures[7], "the click on the plan changes the desktop's picture")
     page = Page(site, args.downloads, "?lang=es", scale)
@@ -187,15 +190,19 @@ def check_pixels(args, site, scale):
             "choose:PieceT": lambda: page.driver.find_element(By.CSS_SELECTOR, "#PieceT input").click(),
             "key:F1": lambda: (page.keys(Keys.F1), page.close_message("")),
             "export": lambda: page.driver.find_element(By.ID, "ExportCaseButton").click(),
+            "pages": lambda: page.driver.find_element(By.ID, "ComposePagesButton").click(),
         }
         for n, step in enumerate(steps):
-            if step.startswith("choose") or step == "export":
+            if step.startswith("choose") or step in ("export", "pages"):
                 page.run("document.getElementById('CaseNumberBox').focus()")
             actions[step]()
             same_pixels(page, pictures[n], step)
-        with open(os.path.join(out, "%d.bmp" % (len(steps) - 1)), "rb") as file:
+        with open(os.path.join(out, "%d.bmp" % steps.index("export")), "rb") as file:
             check(page.downloaded("caso123 .BMP") == file.read(),
                   "the downloaded case image is the desktop's file, byte for byte")
+        with open(os.path.join(out, "vexo-pag01.bmp"), "rb") as file:
+            check(page.downloaded("vexo-pag01.bmp") == file.read(),
+                  "the downloaded page is the desktop's file, byte for byte")
         check(page.severe_errors() == [], "no errors: %s" % page.severe_errors())
     finally:
         page.quit()
@@ -232,7 +239,8 @@ def check_texts(args, site):
 
 def check_files(args, site):
     """A bad case file dropped gives its message and the page keeps running; the good one
-    dropped again draws again; nothing but the page's own files is requested."""
+    dropped again draws again; "all BMP" offers the whole folder as one zip; nothing but the
+    page's own files is requested."""
     page = Page(site, args.downloads, "?lang=es")
     try:
         page.close_message(START_ES)
@@ -249,6 +257,14 @@ def check_files(args, site):
         page.keys(Keys.ENTER)
         check(page.run("return location.hash") != "", "the good catalogue draws a case")
         same_pixels(page, reference(args, ["key:Enter"])[1][0], "the last case, again")
+        page.run("document.getElementById('ExportAllButton').click()")
+        with zipfile.ZipFile(io.BytesIO(page.downloaded("vexolite.zip", timeout=60))) as archive:
+            check(archive.testzip() is None, "the folder's archive reads back whole")
+            names = archive.namelist()
+            records = os.path.getsize(args.catalogue) // 154
+            check(len(names) == 2 * records and
+                  len([n for n in names if n.startswith("caso")]) == records,
+                  "the archive holds both images of every record: %d files" % len(names))
         check(page.severe_errors() == [], "no errors: %s" % page.severe_errors())
         foreign = [path for path in site.requests if path.split("?")[0].split("#")[0] not in (
             "/", "/index.html", "/vexolite.css", "/page.js", "/vexolite.js", "/vexolite.wasm",
