@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "export/bitmap_layout.h"
+#include "web/little_endian.h"
 
 namespace vexolite {
 namespace {
@@ -13,15 +14,6 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kDotsPerMeter = 3780;  // 96 dpi
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  out.push_back(static_cast<std::uint8_t>(value & 0xff));
-  out.push_back(static_cast<std::uint8_t>(value >> 8 & 0xff));
-}
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  put16(out, value & 0xffff);
-  put16(out, value >> 16);
-}
 
 // Little-endian fields. Preconditions: the field lies inside the span.
 std::uint32_t u16(std::span<const std::uint8_t> b, std::size_t at) {
@@ -43,20 +35,20 @@ std::vector<std::uint8_t> encodeBmp24(const RasterSurface& surface) {
   out.reserve(offset + imageBytes);
   out.push_back('B');
   out.push_back('M');
-  put32(out, offset + imageBytes);
-  put32(out, 0);  // reserved
-  put32(out, offset);
-  put32(out, kInfoHeaderSize);
-  put32(out, width);
-  put32(out, height);  // positive: the bottom row first
-  put16(out, 1);       // planes
-  put16(out, 24);
-  put32(out, 0);  // uncompressed
-  put32(out, imageBytes);
-  put32(out, kDotsPerMeter);
-  put32(out, kDotsPerMeter);
-  put32(out, 0);  // colours used
-  put32(out, 0);  // important colours
+  appendU32(out, offset + imageBytes);
+  appendU32(out, 0);  // reserved
+  appendU32(out, offset);
+  appendU32(out, kInfoHeaderSize);
+  appendU32(out, width);
+  appendU32(out, height);  // positive: the bottom row first
+  appendU16(out, 1);       // planes
+  appendU16(out, 24);
+  appendU32(out, 0);  // uncompressed
+  appendU32(out, imageBytes);
+  appendU32(out, kDotsPerMeter);
+  appendU32(out, kDotsPerMeter);
+  appendU32(out, 0);  // colours used
+  appendU32(out, 0);  // important colours
   for (std::uint32_t row = height; row-- > 0;) {
     for (std::uint32_t x = 0; x < width; ++x) {
       const Rgb p = surface.pixel(static_cast<int>(x), static_cast<int>(row));
