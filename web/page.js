@@ -57,10 +57,10 @@
         element = document.createElement("canvas");
         element.width = control.surfaceWidth;
         element.height = control.surfaceHeight;
+        // A press maps back to the surface pixel under it, at any scale, as in the window.
         element.addEventListener("mousedown", (event) => {
-          const box = element.getBoundingClientRect();
-          const x = Math.floor((event.clientX - box.left) * control.surfaceWidth / box.width);
-          const y = Math.floor((event.clientY - box.top) * control.surfaceHeight / box.height);
+          const x = Math.floor(event.offsetX / pictureScale());
+          const y = Math.floor(event.offsetY / pictureScale());
           run(() => page.press(x, y));
         });
         break;
@@ -122,10 +122,17 @@
   const figureView = layout.find((control) => control.name === "FigureView");
   const helpBox = layout.find((control) => control.name === "HelpBox");
   elements[figureView.id].setAttribute("role", "img");
+  // On a screen scaled by a fraction, the pixels take the whole device pixels they can and the
+  // rest of the picture box stays white, as in the window.
   if (pictureScale() !== 1) {
     for (const control of layout.filter((c) => c.kind === "picture")) {
-      elements[control.id].style.width = control.surfaceWidth * pictureScale() + "px";
-      elements[control.id].style.height = control.surfaceHeight * pictureScale() + "px";
+      const style = elements[control.id].style;
+      style.boxSizing = "content-box";
+      style.width = control.surfaceWidth * pictureScale() + "px";
+      style.height = control.surfaceHeight * pictureScale() + "px";
+      style.paddingRight = control.width - control.surfaceWidth * pictureScale() + "px";
+      style.paddingBottom = control.height - control.surfaceHeight * pictureScale() + "px";
+      style.backgroundColor = "white";
     }
   }
 
