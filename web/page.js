@@ -190,6 +190,19 @@
     }
   }
 
+  // The desktop's beep: a short tone.
+  let audio = null;
+  function beep() {
+    audio ??= new AudioContext();
+    const tone = audio.createOscillator();
+    const gain = audio.createGain();
+    tone.frequency.value = 880;
+    gain.gain.value = 0.1;
+    tone.connect(gain).connect(audio.destination);
+    tone.start();
+    tone.stop(audio.currentTime + 0.1);
+  }
+
   const dialog = document.getElementById("message");
   const endedDialog = document.getElementById("ended");
   const queue = [];
@@ -229,6 +242,7 @@
     const before = document.activeElement;
     const result = entry();
     const focus = page.takeFocus();
+    for (let n = page.takeBeeps(); n > 0; --n) beep();
     show();
     offerDownloads();
     const messages = page.takeMessages();

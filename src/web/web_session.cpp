@@ -29,6 +29,18 @@ std::string trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// Downloads are offered after a button's command; a key bound to an export would need the same.
+constexpr bool noKeyRunsAnExport() {
+  for (const CommandBinding& binding : kCommandTable) {
+    const bool export_ = binding.command == Command::ExportCase ||
+                         binding.command == Command::ExportAll ||
+                         binding.command == Command::ComposePages;
+    if (export_ && binding.key != Key::Other) return false;
+  }
+  return true;
+}
+static_assert(noKeyRunsAnExport(), "a key that runs an export must offer its downloads too");
+
 }  // namespace
 
 WebSession::WebSession(std::filesystem::path workingFolder, WebControls::Translations translations)
@@ -50,20 +62,15 @@ void WebSession::start(std::string_view addressedCase) {
   }
 }
 
+// No key runs an export (checked above), so a key never offers a download.
 void WebSession::keyPressed(Key key) {
-  const CommandBinding* binding = bindingOf(key);
-  if (binding != nullptr && binding->command >= Command::ExportCase &&
-      binding->command <= Command::ComposePages) {
-    runAndOffer(binding->command, false);
-    return;
-  }
   viewer_.keyPressed(key);
 }
 
 void WebSession::buttonClicked(Control button) {
   for (const CommandBinding& binding : kCommandTable) {
     if (binding.button == button) {
-      runAndOffer(binding.command, true);
+      runAndOffer(binding.command);
       return;
     }
   }
@@ -145,13 +152,9 @@ std::vector<std::uint8_t> WebSession::readWhole(const std::string& name) const {
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-void WebSession::runAndOffer(Command command, bool asButton) {
+void WebSession::runAndOffer(Command command) {
   const auto before = folderStamps();
-  if (asButton) {
-    viewer_.buttonClicked(command);
-  } else {
-    viewer_.run(command);
-  }
+  viewer_.buttonClicked(command);
   const auto after = folderStamps();
   std::vector<std::string> written;
   for (const auto& [name, stamp] : after) {

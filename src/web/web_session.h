@@ -62,8 +62,9 @@ class WebSession {
     bool operator==(const FileStamp&) const = default;
   };
   std::map<std::string, FileStamp> folderStamps() const;
-  // Runs command and offers what it wrote: the case image, the whole folder, or the pages.
-  void runAndOffer(Command command, bool asButton);
+  // Runs a button's command and offers what it wrote: the case image, the whole folder, or
+  // the pages.
+  void runAndOffer(Command command);
   std::vector<std::uint8_t> readWhole(const std::string& name) const;
 
   std::filesystem::path folder_;
