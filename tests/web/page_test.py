@@ -227,6 +227,20 @@ def check_texts(args, site):
             for control in ("DrawButton", "HelpButton", "ZoomInButton", "ExportAllButton"):
                 shown = page.run("return document.getElementById(arguments[0]).textContent", control)
                 check(shown == texts[control], "%s says %r in %s" % (control, shown, language))
+            # Places in twips at 15 to the CSS pixel, rounded: DrawButton at (11221, 3646),
+            # 810 x 405; the piece option PieceT at (120, 615) inside its frame at (9601, 4860).
+            place = page.run("""
+                const viewer = document.getElementById('viewer').getBoundingClientRect();
+                const box = (id) => document.getElementById(id).getBoundingClientRect();
+                const draw = box('DrawButton'), piece = box('PieceT');
+                return [viewer.width, viewer.height,
+                        getComputedStyle(document.getElementById('viewer')).resize,
+                        draw.left - viewer.left - 1, draw.top - viewer.top - 1, draw.width, draw.height,
+                        piece.left - viewer.left - 1, piece.top - viewer.top - 1];""")
+            check(place[:3] == [803, 482, "both"],
+                  "the viewer starts at 801 x 480 inside its border and can be resized: %s" % place[:3])
+            check(place[3:7] == [748, 243, 54, 27], "DrawButton's place and size: %s" % place[3:7])
+            check(place[7:] == [648, 365], "PieceT's place in its frame: %s" % place[7:])
             tip = page.run("return document.getElementById('ZoomInButton').title")
             check(tip == texts["tip"], "the tool tip of ZoomInButton is %r" % tip)
             page.keys(Keys.ENTER)
@@ -284,9 +298,16 @@ def check_address(args, site):
         page.keys(Keys.ENTER)
         check(page.run("return location.hash") == "#123", "the addressed case is shown")
         same_pixels(page, pictures[0], "case 123 from the address")
+        # A window smaller than the page, so that the page could scroll.
+        page.driver.set_window_size(500, 350)
+        check(page.run("return document.documentElement.scrollHeight > window.innerHeight"),
+              "the page is taller than the window")
         page.keys(Keys.END)
         check(page.run("return location.hash") == "#124", "the address follows a step")
-        check(page.run("return window.scrollY") == 0, "the keys do not scroll the page")
+        for key in (Keys.PAGE_DOWN, Keys.ARROW_DOWN, Keys.END, Keys.PAGE_DOWN):
+            page.keys(key)
+        check(page.run("return [window.scrollX, window.scrollY]") == [0, 0],
+              "the viewer's keys do not scroll the page")
         left = False
         for _ in range(60):
             page.keys(Keys.TAB)
