@@ -588,6 +588,10 @@ case.<byte value="xd"/>
         <translation>No case drawn</translation>
     </message>
     <message>
+        <source>mide %1 bytes, mas de lo que la pagina puede tomar</source>
+        <translation>is %1 bytes long, more than the page can take</translation>
+    </message>
+    <message>
         <source>no es un nombre de archivo</source>
         <translation>is not a file name</translation>
     </message>

@@ -271,6 +271,7 @@
 
   async function addFiles(files) {
     for (const file of files) {
+      if (!run(() => page.acceptsSize(file.name, file.size))) continue;
       const bytes = new Uint8Array(await file.arrayBuffer());
       if (run(() => page.addFile(file.name, bytes)) === "caseFile") startSession();
     }

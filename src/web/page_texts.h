@@ -30,6 +30,8 @@ inline constexpr std::array kPageTexts{
              QT_TRANSLATE_NOOP("vexolite", "Caso %1, %2 soluciones, tamano %3 x %4 x %5")},
     PageText{"viewerEmpty", QT_TRANSLATE_NOOP("vexolite", "Ningun caso dibujado")},
     PageText{"notFileName", QT_TRANSLATE_NOOP("vexolite", "no es un nombre de archivo")},
+    PageText{"tooLarge",
+             QT_TRANSLATE_NOOP("vexolite", "mide %1 bytes, mas de lo que la pagina puede tomar")},
 };
 
 // The Spanish text of key; "" for a key not in the table.

@@ -91,9 +91,18 @@ class Page {
   void choose(int control) { session_.optionChosen(static_cast<Control>(control)); }
   void press(double x, double y) { session_.pressOnView(x, y); }
   void typed(const std::string& text) { session_.caseNumberTyped(text); }
+  // Asked before the script reads a file: false, after a message, for one too large.
+  bool acceptsSize(const std::string& name, double size) {
+    return session_.acceptsSize(name, static_cast<std::uint64_t>(size));
+  }
   // "refused", "picture" or "caseFile": after a case file, the script starts a new Page.
   std::string addFile(const std::string& name, val bytes) {
-    switch (session_.addFile(name, emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes))) {
+    const auto size = bytes["length"].as<double>();
+    if (!session_.acceptsSize(name, static_cast<std::uint64_t>(size))) return "refused";
+    // One copy into the module's memory, not one call per byte.
+    std::vector<std::uint8_t> copy(static_cast<std::size_t>(size));
+    val(emscripten::typed_memory_view(copy.size(), copy.data())).call<void>("set", bytes);
+    switch (session_.addFile(name, copy)) {
       case WebSession::AddedFile::Picture:
         return "picture";
       case WebSession::AddedFile::CaseFile:
@@ -238,6 +247,7 @@ EMSCRIPTEN_BINDINGS(vexolite) {
       .function("choose", &Page::choose)
       .function("press", &Page::press)
       .function("typed", &Page::typed)
+      .function("acceptsSize", &Page::acceptsSize)
       .function("addFile", &Page::addFile)
       .function("controls", &Page::controls)
       .function("takeMessages", &Page::takeMessages)

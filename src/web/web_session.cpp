@@ -99,23 +99,28 @@ void WebSession::caseNumberTyped(const std::string& text) {
   viewer_.caseNumberEdited();
 }
 
+// The message for a file the page cannot take, naming it.
+WebSession::AddedFile WebSession::refuseFile(const std::string& name, const std::string& why) {
+  controls_.showMessage(fillIn(controls_.translated(QT_TRANSLATE_NOOP(
+                                   "vexolite", "No se puede escribir el archivo %1: %2.")),
+                               {name, why}),
+                        MessageIcon::Critical);
+  return AddedFile::Refused;
+}
+
+bool WebSession::acceptsSize(const std::string& name, std::uint64_t size) {
+  if (size <= kLargestGivenFileBytes) return true;
+  refuseFile(name, fillIn(controls_.translated(pageText("tooLarge")), {std::to_string(size)}));
+  return false;
+}
+
 WebSession::AddedFile WebSession::addFile(const std::string& name,
                                           const std::vector<std::uint8_t>& bytes) {
-  if (!plainFileName(name)) {
-    controls_.showMessage(fillIn(controls_.translated(QT_TRANSLATE_NOOP(
-                                     "vexolite", "No se puede escribir el archivo %1: %2.")),
-                                 {name, controls_.translated(pageText("notFileName"))}),
-                          MessageIcon::Critical);
-    return AddedFile::Refused;
-  }
+  if (!plainFileName(name)) return refuseFile(name, controls_.translated(pageText("notFileName")));
+  if (!acceptsSize(name, bytes.size())) return AddedFile::Refused;
   const bool picture = matchesPattern(name, "*.bmp");
   if (auto reason = replaceFileContents(folder_ / (picture ? name : kCaseFileName), bytes)) {
-    controls_.showMessage(
-        fillIn(controls_.translated(
-                   QT_TRANSLATE_NOOP("vexolite", "No se puede escribir el archivo %1: %2.")),
-               {name, fillIn(controls_.translated(reason->pattern), reason->parts)}),
-        MessageIcon::Critical);
-    return AddedFile::Refused;
+    return refuseFile(name, fillIn(controls_.translated(reason->pattern), reason->parts));
   }
   return picture ? AddedFile::Picture : AddedFile::CaseFile;
 }

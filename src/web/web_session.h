@@ -17,6 +17,9 @@ namespace vexolite {
 
 // The name under which "all BMP" offers the whole working folder.
 inline constexpr char kFolderArchiveName[] = "vexolite.zip";
+// The largest file the user may give the page: far beyond any catalogue (a million records
+// would be 154 MB less) or case image, and well inside the page's memory.
+inline constexpr std::uint64_t kLargestGivenFileBytes = std::uint64_t{64} << 20;
 
 // The page's event entry points, each passed on to the viewer, and what the page offers for
 // download after them. The working folder is the page's own (in the browser, a folder of
@@ -43,6 +46,9 @@ class WebSession {
   // the name is not a plain file name or the folder cannot take it.
   enum class AddedFile { Refused, Picture, CaseFile };
   AddedFile addFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
+  // False, after a message naming the file, for a file larger than kLargestGivenFileBytes; the
+  // page asks before it copies the file's bytes.
+  bool acceptsSize(const std::string& name, std::uint64_t size);
 
   WebControls& controls() { return controls_; }
   const WebControls& controls() const { return controls_; }
@@ -62,6 +68,7 @@ class WebSession {
     bool operator==(const FileStamp&) const = default;
   };
   std::map<std::string, FileStamp> folderStamps() const;
+  AddedFile refuseFile(const std::string& name, const std::string& why);
   // Runs a button's command and offers what it wrote: the case image, the whole folder, or
   // the pages.
   void runAndOffer(Command command);

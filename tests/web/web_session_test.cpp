@@ -138,6 +138,11 @@ TEST(WebSession, FilesTheUserGivesAndABadCaseFile) {
     EXPECT_EQ(messages[0].text,
               "No se puede escribir el archivo " + name + ": no es un nombre de archivo.");
   }
+  EXPECT_TRUE(page.session.acceptsSize("big.dat", kLargestGivenFileBytes));
+  EXPECT_FALSE(page.session.acceptsSize("big.dat", kLargestGivenFileBytes + 1));
+  EXPECT_EQ(page.session.controls().takeMessages().at(0).text,
+            "No se puede escribir el archivo big.dat: mide 67108865 bytes, mas de lo que la "
+            "pagina puede tomar.");
   EXPECT_EQ(page.session.addFile("Mine.BMP", {1, 2}), WebSession::AddedFile::Picture);
   EXPECT_EQ(readFile(page.folder / "Mine.BMP"), (std::vector<std::uint8_t>{1, 2}));
   EXPECT_EQ(page.session.addFile("cases.dat", std::vector<std::uint8_t>(10, '1')),
