@@ -175,7 +175,6 @@
     elements[figureView.id].setAttribute("aria-label", page.viewDescription());
     const shown = page.shownCase();
     if (shown) history.replaceState(null, "", "#" + shown);
-    document.body.classList.toggle("busy", page.busy());
   }
 
   function offerDownloads() {
@@ -261,7 +260,7 @@
     page?.delete();
     page = new module.Page(translations);
     versions.length = 0;
-    run(() => page.start(decodeURIComponent(location.hash.slice(1))));
+    run(() => page.start(location.hash.slice(1)));
   }
 
   viewer.addEventListener("keydown", (event) => {

@@ -145,7 +145,6 @@ class Page {
   }
   int takeBeeps() { return session_.controls().takeBeeps(); }
   bool ended() const { return session_.controls().ended(); }
-  bool busy() const { return session_.controls().busy(); }
   int pictureVersion(int control) const {
     return session_.controls().pictureVersion(static_cast<Control>(control));
   }
@@ -254,7 +253,6 @@ EMSCRIPTEN_BINDINGS(vexolite) {
       .function("takeFocus", &Page::takeFocus)
       .function("takeBeeps", &Page::takeBeeps)
       .function("ended", &Page::ended)
-      .function("busy", &Page::busy)
       .function("pictureVersion", &Page::pictureVersion)
       .function("pixels", &Page::pixels)
       .function("takeDownloads", &Page::takeDownloads)

@@ -55,7 +55,6 @@ class WebControls : public Controls {
   std::optional<Control> takeFocus() { return std::exchange(focus_, std::nullopt); }
   int takeBeeps() { return std::exchange(beeps_, 0); }
   bool ended() const { return ended_; }
-  bool busy() const { return platform_.busy(); }
   // The picture's pixels as the page's canvas takes them: RGBA, row by row, alpha 255. Counts
   // every showPicture, so the page repaints only what changed.
   const std::vector<std::uint8_t>& pixels(Control picture) const { return pixels_[index(picture)]; }

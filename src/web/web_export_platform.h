@@ -24,14 +24,13 @@ class WebExportPlatform : public ExportPlatform {
                                          RasterSurface& surface) override;
   std::optional<std::string> listFiles(const std::filesystem::path& folder,
                                        std::vector<std::string>& names) override;
-  void setBusy(bool busy) override { busyDepth_ += busy ? 1 : -1; }
-  bool busy() const { return busyDepth_ > 0; }
+  // The export runs inside one event of the page, which has no moment to show a wait cursor.
+  void setBusy(bool /*busy*/) override {}
 
  private:
   std::string said(std::string_view pattern, std::initializer_list<std::string> parts = {}) const;
 
   Translate translate_;
-  int busyDepth_ = 0;
 };
 
 }  // namespace vexolite
