@@ -293,6 +293,14 @@ def check_files(args, site):
         page.quit()
 
 
+def end_and_start_again(page):
+    """Esc ends the session; the page says so, and its button starts again."""
+    page.keys(Keys.ESCAPE)
+    check(page.run("return document.getElementById('ended').open"), "Esc ends the session")
+    page.keys(Keys.ENTER)
+    page.close_message(START_ES)
+
+
 def check_address(args, site):
     """An address with a case number opens that case after the start message's Enter; the
     address follows the steps; Tab leaves the viewer; Esc ends the session, which starts again."""
@@ -321,10 +329,7 @@ def check_address(args, site):
                 break
         check(left, "Tab moves the focus out of the viewer")
         page.run("document.getElementById('CaseNumberBox').focus()")
-        page.keys(Keys.ESCAPE)
-        check(page.run("return document.getElementById('ended').open"), "Esc ends the session")
-        page.keys(Keys.ENTER)
-        page.close_message(START_ES)
+        end_and_start_again(page)
     finally:
         page.quit()
     # An address that is no case number, not even valid percent-encoding, shows the last case.
@@ -335,10 +340,7 @@ def check_address(args, site):
         page.keys(Keys.ENTER)
         same_pixels(page, pictures[0], "the last case for a broken address")
         check(page.severe_errors() == [], "no errors: %s" % page.severe_errors())
-        page.keys(Keys.ESCAPE)
-        check(page.run("return document.getElementById('ended').open"), "Esc ends the session")
-        page.keys(Keys.ENTER)
-        page.close_message(START_ES)
+        end_and_start_again(page)
     finally:
         page.quit()
 
