@@ -1,7 +1,8 @@
 # Fails, naming the file and line, when a source file includes a layer its own layer may not, a
 # header from outside the standard library where only the standard library (and, for the book
-# tool, cairo) is allowed, or a Qt header outside the Qt layer, the program, the icon renderer and
-# the book tool. The layers and what each may include are the table in ARCHITECTURE.md.
+# tool, cairo) is allowed, a Qt header outside the Qt layer, the program, the icon renderer and
+# the book tool, or an emscripten header outside the web layer. The layers and what each may
+# include are the table in ARCHITECTURE.md.
 # SPDX-License-Identifier: MIT
 #   cmake -DSOURCE_DIR=<tree with src/, app/, tools/> [-DSTAMP=<file>] -P check_layer_includes.cmake
 # The build runs it before compiling any layer (STAMP marks a clean pass); ctest runs it as
@@ -19,12 +20,14 @@ set(folder_geometry src/geometry)
 set(folder_drawing src/drawing)
 set(folder_export src/export)
 set(folder_viewer src/viewer)
+set(folder_layout src/layout)
 set(folder_qt src/qt)
+set(folder_web src/web)
 set(folder_app app)
 set(folder_catalog tools/catalog)
 set(folder_icon tools/icon)
 set(folder_book tools/book)
-set(layers case_library raster geometry drawing export viewer qt app catalog icon book)
+set(layers case_library raster geometry drawing export viewer layout qt web app catalog icon book)
 
 # The layers each may include as "layer/file.h", besides its own.
 set(core case_library raster geometry drawing export viewer)
@@ -34,8 +37,10 @@ set(may_include_geometry case_library)
 set(may_include_drawing case_library raster geometry)
 set(may_include_export case_library raster)
 set(may_include_viewer case_library raster geometry drawing export)
-set(may_include_qt ${core})
-set(may_include_app ${core} qt)
+set(may_include_layout case_library raster viewer)
+set(may_include_qt ${core} layout)
+set(may_include_web ${core} layout)
+set(may_include_app ${core} layout qt)
 set(may_include_catalog case_library)
 set(may_include_icon case_library raster geometry drawing)
 set(may_include_book case_library raster geometry drawing export qt)
@@ -46,6 +51,8 @@ set(bare_names_book catalog)
 set(qt_layers qt app icon book)
 # Headers of other libraries a layer may use besides the standard library and Qt.
 set(library_headers_book cairo.h cairo-pdf.h)
+# Layers that may include emscripten's headers (<emscripten.h>, <emscripten/...>).
+set(emscripten_layers web)
 
 # The standard library headers the project may use; any other <header> in a layer without Qt is
 # a dependency the table does not allow.
@@ -110,6 +117,11 @@ foreach(source ${sources})
           fault(${source} ${line_number}
                 "includes the Qt header <${header}>, which only the Qt layer, app, tools/icon "
                 "and tools/book may")
+        endif()
+      elseif(header MATCHES "^emscripten[./]")
+        if(NOT layer IN_LIST emscripten_layers)
+          fault(${source} ${line_number}
+                "includes the emscripten header <${header}>, which only the web layer may")
         endif()
       elseif(NOT header IN_LIST standard_headers AND NOT header IN_LIST library_headers_${layer})
         fault(${source} ${line_number}

@@ -639,5 +639,41 @@ case.<byte value="xd"/>
         <source>Tetronimo tridimensional de forma de tripode.</source>
         <translation>Three-dimensional tetracube, a tripod.</translation>
     </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>La sesion ha terminado. Pulsar el boton para empezar de nuevo.</source>
+        <translation>The session has ended. Press the button to start again.</translation>
+    </message>
+    <message>
+        <source>Empezar de nuevo</source>
+        <translation>Start again</translation>
+    </message>
+    <message>
+        <source>Abrir archivo</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Abre un archivo de casos (VEXOLITE.DAT) o anade imagenes caso*.BMP a la carpeta de trabajo; tambien se pueden soltar sobre la pagina</source>
+        <translation>Opens a case file (VEXOLITE.DAT) or adds caso*.BMP images to the working folder; they can also be dropped on the page</translation>
+    </message>
+    <message>
+        <source>Caso %1, %2 soluciones, tamano %3 x %4 x %5</source>
+        <translation>Case %1, %2 solutions, size %3 x %4 x %5</translation>
+    </message>
+    <message>
+        <source>Ningun caso dibujado</source>
+        <translation>No case drawn</translation>
+    </message>
+    <message>
+        <source>mide %1 bytes, mas de lo que la pagina puede tomar</source>
+        <translation>is %1 bytes long, more than the page can take</translation>
+    </message>
+    <message>
+        <source>no es un nombre de archivo</source>
+        <translation>is not a file name</translation>
+    </message>
 </context>
 </TS>

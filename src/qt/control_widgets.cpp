@@ -13,8 +13,8 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
+#include "layout/caption_colours.h"
 #include "qt/caption_button.h"
-#include "qt/caption_colours.h"
 #include "qt/indicator_box.h"
 #include "qt/surface_view.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "qt/window_layout.h"
+#include "layout/window_layout.h"
 
 class QWidget;
 

@@ -14,10 +14,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "layout/window_layout.h"
 #include "qt/control_widgets.h"
 #include "qt/surface_view.h"
 #include "qt/window_key_filter.h"
-#include "qt/window_layout.h"
 
 namespace vexolite::qt {
 namespace {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <random>
 
 #include "case_library/case_decoding.h"
@@ -87,6 +89,45 @@ TEST(NumberText, ReadsTheLongestLeadingNumber) {
     ASSERT_EQ(static_cast<int>(numericValue(text) * 10), value) << text;
   }
   EXPECT_EQ(fillIn("%2 in %1, 100% %3", {"a.dat", "%1"}), "%1 in a.dat, 100% %3");
+}
+
+// The conversion is the correctly rounded one: bit for bit what the C library's strtod gives in
+// the "C" locale, for short texts and for texts too long for one exact division.
+TEST(NumberText, RoundsLikeStrtod) {
+  std::mt19937 random(24);
+  const auto digitsOf = [&](int count) {
+    std::string digits;
+    for (int i = 0; i < count; ++i)
+      digits += static_cast<char>('0' + random() % 10);
+    return digits;
+  };
+  std::vector<std::string> texts = {"0.1",
+                                    "0.3",
+                                    "123.1",
+                                    "705.",
+                                    "-0.0",
+                                    "000000000000012.3",
+                                    "9007199254740993",
+                                    "0.0000000000000000000000001",
+                                    "179769313486231570000000000000000000000000000000000000"};
+  for (int i = 0; i < 20000; ++i) {
+    const int whole = static_cast<int>(random() % 20);
+    const int decimals = static_cast<int>(random() % 26);
+    texts.push_back((random() % 4 == 0 ? "-" : "") + digitsOf(whole) + "." + digitsOf(decimals));
+  }
+  for (const std::string& text : texts) {
+    const double expected = std::strtod(text.c_str(), nullptr);
+    const double value = numericValue(text);
+    ASSERT_EQ(std::memcmp(&value, &expected, sizeof value), 0)
+        << text << " gives " << value << ", not " << expected;
+  }
+  // Beyond a double's range there is no number: 0, as for a text without digits.
+  EXPECT_EQ(numericValue("1" + std::string(400, '0')), 0.0);
+  EXPECT_EQ(numericValue("-"), 0.0);
+  EXPECT_EQ(numericValue("+"), 0.0);
+  EXPECT_EQ(numericValue("++5"), 0.0);
+  EXPECT_EQ(numericValue("+-5"), 0.0);
+  EXPECT_EQ(numericValue(" - 1 2 . 5 x"), -12.5);
 }
 
 }  // namespace

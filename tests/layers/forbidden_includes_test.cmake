@@ -18,7 +18,11 @@ function(write_allowed_tree root)
        "#pragma once\n#include \"case_library/record.h\"\n#include \"raster/surface.h\"\n")
   file(WRITE ${root}/src/viewer/viewer.h
        "#pragma once\n#include \"drawing/figure.h\"\n#include \"export/page.h\"\n")
-  file(WRITE ${root}/src/qt/window.cpp "#include <QWidget>\n#include \"viewer/viewer.h\"\n")
+  file(WRITE ${root}/src/layout/table.h "#pragma once\n#include \"viewer/viewer.h\"\n")
+  file(WRITE ${root}/src/qt/window.cpp
+       "#include <QWidget>\n#include \"layout/table.h\"\n#include \"viewer/viewer.h\"\n")
+  file(WRITE ${root}/src/web/page.cpp
+       "#include <emscripten/bind.h>\n#include \"layout/table.h\"\n#include \"viewer/viewer.h\"\n")
   file(WRITE ${root}/app/main.cpp "#include <QApplication>\n#include \"qt/window.h\"\n")
   file(WRITE ${root}/tools/catalog/solver.h "#pragma once\n#include \"case_library/record.h\"\n")
   file(WRITE ${root}/tools/icon/icon.cpp
@@ -49,6 +53,13 @@ set(cases
     "src/export/page.h|#include \"geometry/turns.h\"|src/export/page.h:2: the export layer includes \"geometry/turns.h\""
     "src/viewer/viewer.h|#include \"qt/window.h\"|src/viewer/viewer.h:2: the viewer layer includes \"qt/window.h\" from the qt layer"
     "src/viewer/viewer.h|#include <QString>|src/viewer/viewer.h:2: includes the Qt header <QString>"
+    "src/viewer/viewer.h|#include \"layout/table.h\"|src/viewer/viewer.h:2: the viewer layer includes \"layout/table.h\" from the layout layer"
+    "src/layout/table.h|#include <QFont>|src/layout/table.h:2: includes the Qt header <QFont>"
+    "src/layout/table.h|#include \"qt/window.h\"|src/layout/table.h:2: the layout layer includes \"qt/window.h\" from the qt layer"
+    "src/web/page.cpp|#include <QImage>|src/web/page.cpp:2: includes the Qt header <QImage>"
+    "src/web/page.cpp|#include \"qt/window.h\"|src/web/page.cpp:2: the web layer includes \"qt/window.h\" from the qt layer"
+    "src/qt/window.cpp|#include \"web/page.h\"|src/qt/window.cpp:2: the qt layer includes \"web/page.h\" from the web layer"
+    "src/viewer/viewer.h|#include <emscripten.h>|src/viewer/viewer.h:2: includes the emscripten header <emscripten.h>, which only the web layer may"
     "tools/catalog/solver.h|#include \"viewer/viewer.h\"|tools/catalog/solver.h:2: the catalog layer includes \"viewer/viewer.h\""
     "src/raster/surface.h|#include <gtest/gtest.h>|src/raster/surface.h:2: includes <gtest/gtest.h>, which is not part of the standard library"
     "src/drawing/figure.cpp|#include \"platform/surface.h\"|src/drawing/figure.cpp:2: includes \"platform/surface.h\", which is in no layer's folder"

@@ -16,10 +16,10 @@
 #include <cmath>
 #include <map>
 
+#include "layout/window_layout.h"
 #include "qt/key_translation.h"
 #include "qt/language.h"
 #include "qt/surface_view.h"
-#include "qt/window_layout.h"
 #include "test_window.h"
 
 namespace vexolite::test {

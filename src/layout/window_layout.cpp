@@ -1,6 +1,6 @@
-// The window's layout table and the help text, as the window shows them at start.
+// The window's layout table and the help text, read by every front end to build its controls.
 // SPDX-License-Identifier: MIT
-#include "qt/window_layout.h"
+#include "layout/window_layout.h"
 
 #include "case_library/translatable.h"
 #include "viewer/surface_sizes.h"

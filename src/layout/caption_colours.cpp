@@ -1,6 +1,6 @@
 // Caption colours on coloured backgrounds, by relative luminance.
 // SPDX-License-Identifier: MIT
-#include "qt/caption_colours.h"
+#include "layout/caption_colours.h"
 
 #include <algorithm>
 #include <cmath>
