@@ -22,6 +22,7 @@
 namespace vexolite::catalog {
 namespace {
 
+const char kUsageStart[] = "usage: vexolite-catalog count FILE.fig...\n";
 const char kCube[] = "\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n";  // after "case N"
 
 // The cube (240 solutions), a slab (3069) and 705.
@@ -181,6 +182,64 @@ TEST(CatalogTool, HelpsOnAskingReadsAnyFigureOf27CubesAndBuildsOnlyWhatARecordHo
                                                                           << result.*run.stream;
   }
   EXPECT_FALSE(std::filesystem::exists(folder / "new.DAT"));
+}
+
+TEST(CatalogTool, ListsSolutionsThatCountReadsBackOneByOne) {
+  test::TempFolder folder;
+  std::ofstream(folder / "two.fig") << "case 3" << kCube << "case 4.1" << kCube;
+  const ToolRun cube = runToolIn(folder, "solutions two.fig --case 3");
+  ASSERT_EQ(cube.status, 0) << cube.err;
+  std::ofstream(folder / "listed.fig") << cube.out;
+  const ToolRun recount = runToolIn(folder, "count listed.fig");
+  ASSERT_EQ(recount.status, 0) << recount.err;
+  std::string each;
+  for (int n = 0; n < 240; ++n)
+    each += "case 3: 1 solution, 1 filling, symmetry group of order 1\n";
+  EXPECT_EQ(recount.out, each);
+  EXPECT_EQ(cube.out.substr(0, 27), "case 3\n# solution 1 of 240\n");
+
+  const ToolRun limited = runToolIn(folder, "solutions --limit 2 two.fig");
+  EXPECT_EQ(limited.status, 0);
+  const std::string firstTwo = cube.out.substr(0, cube.out.find("case 3\n# solution 3 of"));
+  std::string other = firstTwo;
+  for (std::size_t at = 0; (at = other.find("case 3\n", at)) != std::string::npos; at += 8)
+    other.replace(at, 7, "case 4.1\n");
+  EXPECT_EQ(limited.out, firstTwo + "# case 3: 240 solutions in all, the first 2 shown\n" + other +
+                             "# case 4.1: 240 solutions in all, the first 2 shown\n");
+
+  // No solution: one line; bad input: the file and the line, case or piece, status 1.
+  std::ofstream(folder / "none.fig") << "case 8\nxxxxxxxxx\nxxxxxxxxx\nxxxxxxxxx\n";
+  std::ofstream(folder / "pins.fig")
+      << "# fixed cubes\ncase 9" << kCube << "case 10"
+      << "\n111\nxx1\nxx1\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n"
+      << "case 11\n7xx\nxxx\nxx7\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n";
+  std::ofstream(folder / "long.fig") << "case 5" << kCube << "x\n";
+  std::filesystem::create_directory(folder / "folder.fig");
+  const struct {
+    std::string arguments;
+    int status;
+    std::string out, err;
+  } runs[] = {
+      {"solutions none.fig", 0, "# case 8: no solution\n", ""},
+      {"solutions pins.fig --case 10", 1, "",
+       "pins.fig:14: case 10: no placement of piece 1 covers all the cubes marked 1\n"},
+      {"count pins.fig", 1, "case 9: 240 solutions, 11520 fillings, symmetry group of order 48\n",
+       "pins.fig:14: case 10: no placement of piece 1 covers all the cubes marked 1\n"
+       "pins.fig:26: case 11: no placement of piece 7 covers all the cubes marked 7\n"},
+      {"solutions two.fig --case 5", 1, "", "two.fig: holds no case 5\n"},
+      {"solutions long.fig", 1, "", "long.fig:1: case 5 has 28 cubes, not 27\n"},
+      {"solutions missing.fig", 1, "", "missing.fig: cannot open the file\n"},
+      {"solutions folder.fig", 1, "", "folder.fig: is a folder, not a file\n"},
+      {"solutions two.fig --limit 0", 2, "", std::string(kUsageStart)},
+      {"solutions two.fig --case 5.0", 2, "", std::string(kUsageStart)},
+      {"solutions --case 3", 2, "", std::string(kUsageStart)},
+  };
+  for (const auto& run : runs) {
+    const ToolRun result = runToolIn(folder, run.arguments);
+    EXPECT_EQ(result.status, run.status) << run.arguments;
+    EXPECT_EQ(result.out, run.out) << run.arguments;
+    EXPECT_EQ(result.err.substr(0, run.err.size()), run.err) << run.arguments;
+  }
 }
 
 TEST(ShippedCatalogue, IsItsSourceBuiltAndKeepsTheCataloguesPromises) {

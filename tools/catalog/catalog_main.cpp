@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,6 +15,8 @@
 #include "catalog_check.h"
 #include "fig_text.h"
 #include "figure_generator.h"
+#include "pinned_pieces.h"
+#include "solution_listing.h"
 
 namespace {
 
@@ -21,6 +24,7 @@ using namespace vexolite::catalog;
 
 constexpr char kUsage[] =
     "usage: vexolite-catalog count FILE.fig...\n"
+    "       vexolite-catalog solutions FILE.fig... [--case N] [--limit N]\n"
     "       vexolite-catalog build FILE.fig -o FILE.DAT\n"
     "       vexolite-catalog dump [--filling] FILE.DAT\n"
     "       vexolite-catalog check FILE.DAT\n"
@@ -30,6 +34,9 @@ constexpr char kUsage[] =
     "\n"
     "commands:\n"
     "  count     print the solutions, fillings and symmetry group order of every figure\n"
+    "  solutions print every solution of every figure as figure text, one block each with\n"
+    "            every cube's piece, one per class of fillings the figure's symmetries map\n"
+    "            onto each other, by its smallest digit string, in that order\n"
     "  build     solve every figure and write the case file, sorted by solutions; refuses the\n"
     "            whole file, writing nothing, at the first figure that a record cannot hold,\n"
     "            that fixes pieces in a case other than 705 (705 gives every cube's piece),\n"
@@ -40,6 +47,8 @@ constexpr char kUsage[] =
     "  generate  print new figures of 27 cubes, each with 1 to 32767 solutions, as figure text\n"
     "\n"
     "options:\n"
+    "  --case N          solutions: only case N (\"12\" or \"12.1\")\n"
+    "  --limit N         solutions: at most N of each figure, and how many there are in all\n"
     "  -o FILE           the file to write: the case file for build, the figure text for\n"
     "                    generate (else standard output)\n"
     "  --filling         dump: mark each cube with its piece in the stored filling "
@@ -109,11 +118,77 @@ int runCount(const std::vector<std::string>& files) {
     const auto counts = countFigures(shapes, 0, progressLine("counted"));
     for (std::size_t n = 0; n < counts.size(); ++n) {
       const FigureCount& c = counts[n];
+      if (const std::string problem = pinnedPieceProblem(figures.value()[n], file);
+          !problem.empty()) {
+        std::cerr << problem << "\n";
+        status = 1;
+        continue;
+      }
       std::cout << "case " << caseName(figures.value()[n].caseValue) << ": " << c.solutions
                 << (c.solutions == 1 ? " solution, " : " solutions, ") << c.fillings
                 << (c.fillings == 1 ? " filling, " : " fillings, ") << "symmetry group of order "
                 << c.groupOrder << "\n";
     }
+  }
+  return status;
+}
+
+// Reads a whole number option value, or nothing.
+std::optional<unsigned long> numberArgument(const std::string& text) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  unsigned long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<unsigned long>(c - '0');
+  }
+  return value;
+}
+
+int runSolutions(const std::vector<std::string>& args) {
+  std::vector<std::string> files;
+  std::optional<int> onlyCase;
+  std::size_t limit = std::numeric_limits<std::size_t>::max();
+  for (std::size_t n = 0; n < args.size(); ++n) {
+    if (args[n] == "--case" || args[n] == "--limit") {
+      if (n + 1 >= args.size()) return usage();
+      const std::string& value = args[++n];
+      if (args[n - 1] == "--case") {
+        const int caseValue = caseValueOf(value);
+        if (caseValue < 0) return usage();
+        onlyCase = caseValue;
+      } else {
+        const auto number = numberArgument(value);
+        if (!number || *number == 0) return usage();
+        limit = *number;
+      }
+    } else {
+      files.push_back(args[n]);
+    }
+  }
+  if (files.empty()) return usage();
+  int status = 0;
+  for (const std::string& file : files) {
+    auto figures = readFigFile(file);
+    if (!figures) {
+      std::cerr << figures.error().message << "\n";
+      status = 1;
+      continue;
+    }
+    std::vector<CatalogFigure> chosen = std::move(figures).value();
+    if (onlyCase) {
+      std::erase_if(chosen, [&](const CatalogFigure& f) { return f.caseValue != *onlyCase; });
+      if (chosen.empty()) {
+        std::cerr << file << ": holds no case " << caseName(*onlyCase) << "\n";
+        status = 1;
+        continue;
+      }
+    }
+    const SolutionListing listing =
+        listFigureSolutions(chosen, file, limit, 0, progressLine("solved"));
+    std::cout << listing.figText;
+    for (const std::string& problem : listing.problems)
+      std::cerr << problem << "\n";
+    if (!listing.problems.empty()) status = 1;
   }
   return status;
 }
@@ -193,17 +268,6 @@ int runCheck(const std::vector<std::string>& args) {
   return 0;
 }
 
-// Reads a whole number option value, or nothing.
-std::optional<unsigned long> numberArgument(const std::string& text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  unsigned long value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<unsigned long>(c - '0');
-  }
-  return value;
-}
-
 int runGenerate(const std::vector<std::string>& args) {
   GeneratorSettings settings;
   std::string output, avoid;
@@ -271,8 +335,8 @@ int main(int argc, char** argv) {
   if (asksForHelp(command)) return help();
   using Run = int (*)(const std::vector<std::string>&);
   const std::pair<const char*, Run> commands[] = {
-      {"count", runCount}, {"build", runBuild},       {"dump", runDump},
-      {"check", runCheck}, {"generate", runGenerate},
+      {"count", runCount}, {"solutions", runSolutions}, {"build", runBuild},
+      {"dump", runDump},   {"check", runCheck},         {"generate", runGenerate},
   };
   for (const auto& [name, run] : commands) {
     if (command != name) continue;

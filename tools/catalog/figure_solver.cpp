@@ -9,6 +9,8 @@
 #include <bit>
 #include <cassert>
 #include <climits>
+#include <functional>
+#include <string>
 #include <utility>
 
 #include "cube_transforms.h"
@@ -158,6 +160,10 @@ class FillingSearch {
   // sizes is the same over an orbit.
   void run() {
     constexpr std::size_t kTripod = kPieceTotal - 1;
+    if (images_.empty() && visit_) {
+      descend(0, (1u << kPieceTotal) - 1);
+      return;
+    }
     if (images_.empty()) {
       const std::uint64_t completions = countCompletions(0, (1u << kPieceTotal) - 1);
       fillings_ = fixedSum_ = completions;
@@ -179,7 +185,7 @@ class FillingSearch {
         weight_ = orbit.size();
         if (leavesPocket(tripod.border, tripod.mask)) continue;
         chosen_[kTripod] = tripod.mask;
-        if (stabilizer_.empty()) {
+        if (stabilizer_.empty() && !visit_) {
           // No symmetry keeps this tripod, so none fixes a filling: each counts once, the
           // identity's, and completions can be counted without looking at them.
           const std::uint64_t completions = countCompletions(tripod.mask, (1u << kTripod) - 1);
@@ -190,6 +196,13 @@ class FillingSearch {
         }
       }
     }
+  }
+
+  // Makes run() call visit with the piece masks (piece 1..7 at index 0..6) of every filling it
+  // reaches: every filling when the figure has no symmetry, else those with the tripod on one
+  // placement of each of its orbits, which meet every orbit of fillings at least once.
+  void visitFillings(std::function<void(const std::array<std::uint32_t, kPieceTotal>&)> visit) {
+    visit_ = std::move(visit);
   }
 
   std::uint64_t fillings() const { return fillings_; }
@@ -327,6 +340,7 @@ class FillingSearch {
   }
 
   void leaf() {
+    if (visit_) visit_(chosen_);
     if (!haveFirst_) {
       first_ = chosen_;
       haveFirst_ = true;
@@ -368,6 +382,7 @@ class FillingSearch {
   std::vector<MemoEntry> memo_ = std::vector<MemoEntry>(std::size_t{1} << kMemoBits);
   std::uint64_t weight_ = 1;                  // size of the current tripod orbit
   std::vector<const MaskImage*> stabilizer_;  // symmetries other than the identity keeping it
+  std::function<void(const std::array<std::uint32_t, kPieceTotal>&)> visit_;
 };
 
 std::vector<FigureCube> sortedCubes(const std::vector<FigureCube>& cubes) {
@@ -378,6 +393,14 @@ std::vector<FigureCube> sortedCubes(const std::vector<FigureCube>& cubes) {
   });
   return sorted;
 }
+
+// The figure's fillings read as digit strings in text order under each of its symmetries: a
+// filling moved by a symmetry has at text position t the piece that sat on source[t], the
+// screws exchanged by a reflection.
+struct SymmetryReading {
+  std::array<std::uint8_t, kFigureCubes> source{};  // compact cells
+  bool reflection = false;
+};
 
 }  // namespace
 
@@ -418,6 +441,69 @@ FigureCount countFigure(const std::vector<FigureCube>& cubes) {
     }
   }
   return count;
+}
+
+FigureSolutions listSolutions(const std::vector<FigureCube>& cubes) {
+  const std::vector<FigureCube> sorted = sortedCubes(cubes);
+  const CellIndex index(cellsOf(sorted));
+  const std::vector<Symmetry> group = findSymmetries(sorted, index);
+  FigureSolutions result;
+  result.groupOrder = static_cast<int>(group.size());
+  if (cubes.size() != static_cast<std::size_t>(kFigureCubes)) return result;
+
+  std::vector<Cell> textCells = cellsOf(cubes);
+  std::sort(textCells.begin(), textCells.end());
+  std::vector<SymmetryReading> readings;
+  for (const Symmetry& symmetry : group) {
+    std::array<std::uint8_t, kFigureCubes> before{};  // compact cell -> the cell it came from
+    for (std::size_t c = 0; c < symmetry.permutation.size(); ++c)
+      before[static_cast<std::size_t>(symmetry.permutation[c])] = static_cast<std::uint8_t>(c);
+    SymmetryReading reading{{}, symmetry.reflection};
+    for (std::size_t t = 0; t < textCells.size(); ++t)
+      reading.source[t] = before[static_cast<std::size_t>(index.find(textCells[t]))];
+    readings.push_back(reading);
+  }
+
+  // Each filling the search reaches gives the smallest reading of its orbit; the orbits met more
+  // than once are merged by sorting.
+  FillingSearch search(sorted, index, group);
+  std::vector<std::string> found;
+  search.visitFillings([&](const std::array<std::uint32_t, kPieceTotal>& masks) {
+    std::array<char, kFigureCubes> pieceOf{};
+    for (std::size_t p = 0; p < kPieceTotal; ++p) {
+      for (std::uint32_t rest = masks[p]; rest != 0; rest &= rest - 1)
+        pieceOf[static_cast<std::size_t>(std::countr_zero(rest))] = static_cast<char>('1' + p);
+    }
+    std::string best(kFigureCubes, '9');
+    for (const SymmetryReading& reading : readings) {
+      auto digit = [&](std::size_t t) {
+        const char d = pieceOf[reading.source[t]];
+        return reading.reflection && (d == '5' || d == '6') ? static_cast<char>('5' + '6' - d) : d;
+      };
+      std::size_t t = 0;
+      while (t < best.size() && digit(t) == best[t])
+        ++t;
+      if (t == best.size() || digit(t) > best[t]) continue;
+      for (; t < best.size(); ++t)
+        best[t] = digit(t);
+    }
+    found.push_back(std::move(best));
+  });
+  search.run();
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  result.representatives = std::move(found);
+  return result;
+}
+
+std::vector<FigureCube> filledCubes(const std::vector<FigureCube>& cubes,
+                                    const std::string& digits) {
+  std::vector<FigureCube> filled = cubes;
+  std::sort(filled.begin(), filled.end());
+  assert(digits.size() == filled.size());
+  for (std::size_t t = 0; t < filled.size(); ++t)
+    filled[t].piece = digits[t] - '0';
+  return filled;
 }
 
 }  // namespace vexolite::catalog
