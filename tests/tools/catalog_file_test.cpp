@@ -242,6 +242,59 @@ TEST(CatalogTool, ListsSolutionsThatCountReadsBackOneByOne) {
   }
 }
 
+TEST(CatalogTool, FindsAFigureTurnedOrMirroredAndNamesTheNearestWhenNew) {
+  test::TempFolder folder;
+  std::vector<CatalogFigure> asked;
+  const auto shipped = readFigFile(VEXOLITE_DATA_FOLDER "/figures.fig");
+  for (const CatalogFigure& f : shipped.value()) {
+    if (f.caseValue == 2740) asked.assign(3, f);
+  }
+  ASSERT_EQ(asked.size(), 3u);
+  // Case 274 turned, mirrored, and with its top cube moved to the side of the bottom layer.
+  for (int n = 0; n < 3; ++n) {
+    std::vector<Cell> cells = cellsOf(asked[n].cubes);
+    if (n == 2) *std::max_element(cells.begin(), cells.end()) = Cell{1, 1, 1};
+    asked[n].caseValue = 10 * (n + 1);
+    asked[n].cubes.clear();
+    for (const Cell& c : transformedCells(cubeTransforms()[n == 1 ? 30 : 5], cells))
+      asked[n].cubes.push_back(FigureCube{c, 0});
+  }
+  std::ofstream(folder / "asked.fig")
+      << figText(asked[0]) << figText(asked[1]) << figText(asked[2]);
+  const std::string dat = VEXOLITE_DATA_FOLDER "/VEXOLITE.DAT";
+  const ToolRun found = runToolIn(folder, "find asked.fig " + dat);
+  EXPECT_EQ(found.status, 0) << found.err;
+  const std::string firstTwo =
+      "case 1: turned: case 274; mirrored: none\ncase 2: turned: none; mirrored: case 274\n";
+  EXPECT_EQ(found.out.substr(0, firstTwo.size()), firstTwo);
+  const std::string third = found.out.substr(std::min(found.out.size(), firstTwo.size()));
+  EXPECT_EQ(third.substr(0, 41), "case 3: turned: none; mirrored: none; nea");
+  EXPECT_NE(third.find("case 274"), std::string::npos) << third;
+  const ToolRun near = runToolIn(folder, "find --near asked.fig " + dat);
+  EXPECT_EQ(near.out.substr(0, 51), "case 1: turned: case 274; mirrored: none; nearest: ");
+
+  // A broken record is named; the others still answer.
+  std::vector<std::uint8_t> bytes = test::readFile(dat);
+  bytes[153] = 200;
+  test::writeFile(folder / "broken.DAT", bytes);
+  bytes.resize(100);
+  test::writeFile(folder / "short.DAT", bytes);
+  const ToolRun broken = runToolIn(folder, "find asked.fig broken.DAT");
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_EQ(broken.out.substr(0, firstTwo.size()), firstTwo);
+  EXPECT_EQ(broken.err.substr(0, 37), "broken.DAT: record 1: high byte 200 i");
+  const ToolRun cut = runToolIn(folder, "find asked.fig short.DAT");
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_EQ(cut.err.substr(0, 64),
+            "short.DAT: 100 bytes, not a whole number of 154-byte records (th");
+  EXPECT_EQ(runToolIn(folder, "find asked.fig missing.DAT").err,
+            "missing.DAT: cannot read the file\n");
+  EXPECT_EQ(runToolIn(folder, "find missing.fig short.DAT").err,
+            "missing.fig: cannot open the file\n");
+  EXPECT_EQ(runToolIn(folder, "find asked.fig").status, 2);
+  EXPECT_EQ(runToolIn(folder, "find asked.fig broken.DAT short.DAT").status, 2);
+}
+
 TEST(ShippedCatalogue, IsItsSourceBuiltAndKeepsTheCataloguesPromises) {
   const std::vector<std::uint8_t> shipped = test::readFile(VEXOLITE_DATA_FOLDER "/VEXOLITE.DAT");
   const std::vector<CatalogFigure> source =

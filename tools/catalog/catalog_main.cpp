@@ -14,6 +14,7 @@
 #include "catalog_build.h"
 #include "catalog_check.h"
 #include "fig_text.h"
+#include "figure_finder.h"
 #include "figure_generator.h"
 #include "pinned_pieces.h"
 #include "solution_listing.h"
@@ -25,6 +26,7 @@ using namespace vexolite::catalog;
 constexpr char kUsage[] =
     "usage: vexolite-catalog count FILE.fig...\n"
     "       vexolite-catalog solutions FILE.fig... [--case N] [--limit N]\n"
+    "       vexolite-catalog find FILE.fig CATALOGUE.DAT [--near]\n"
     "       vexolite-catalog build FILE.fig -o FILE.DAT\n"
     "       vexolite-catalog dump [--filling] FILE.DAT\n"
     "       vexolite-catalog check FILE.DAT\n"
@@ -37,6 +39,9 @@ constexpr char kUsage[] =
     "  solutions print every solution of every figure as figure text, one block each with\n"
     "            every cube's piece, one per class of fillings the figure's symmetries map\n"
     "            onto each other, by its smallest digit string, in that order\n"
+    "  find      name the cases of the catalogue holding each figure turned, and its mirror\n"
+    "            image; by shape alone. Where it has neither, the nearest cases: those that\n"
+    "            are the figure, turned or mirrored, with one cube moved (up to 10)\n"
     "  build     solve every figure and write the case file, sorted by solutions; refuses the\n"
     "            whole file, writing nothing, at the first figure that a record cannot hold,\n"
     "            that fixes pieces in a case other than 705 (705 gives every cube's piece),\n"
@@ -49,6 +54,7 @@ constexpr char kUsage[] =
     "options:\n"
     "  --case N          solutions: only case N (\"12\" or \"12.1\")\n"
     "  --limit N         solutions: at most N of each figure, and how many there are in all\n"
+    "  --near            find: the nearest cases of every figure, found or not\n"
     "  -o FILE           the file to write: the case file for build, the figure text for\n"
     "                    generate (else standard output)\n"
     "  --filling         dump: mark each cube with its piece in the stored filling "
@@ -268,6 +274,75 @@ int runCheck(const std::vector<std::string>& args) {
   return 0;
 }
 
+// "case 12, case 12.1", or "none".
+std::string caseList(const std::vector<int>& cases, std::size_t more = 0) {
+  if (cases.empty()) return "none";
+  std::string text;
+  for (const int caseValue : cases)
+    text += (text.empty() ? "case " : ", case ") + caseName(caseValue);
+  if (more > 0) text += " and " + std::to_string(more) + " more";
+  return text;
+}
+
+int runFind(const std::vector<std::string>& args) {
+  std::vector<std::string> files;
+  bool near = false;
+  for (const std::string& arg : args) {
+    if (arg == "--near") {
+      near = true;
+    } else {
+      files.push_back(arg);
+    }
+  }
+  if (files.size() != 2) return usage();
+  auto figures = readFigFile(files[0]);
+  if (!figures) {
+    std::cerr << figures.error().message << "\n";
+    return 1;
+  }
+  const auto records = loadRecords(files[1]);
+  if (!records) return 1;
+  int status = 0;
+  std::vector<CatalogFigure> catalogue;
+  for (std::size_t r = 0; r < records->size(); ++r) {
+    auto figure = recordFigure((*records)[r], files[1], r + 1);
+    if (figure) {
+      catalogue.push_back(std::move(figure).value());
+    } else {
+      std::cerr << figure.error().message << "\n";
+      status = 1;
+    }
+  }
+  // The nearest cases need an index of every shape less one cube: only built when asked for,
+  // or when some figure is not in the catalogue.
+  std::optional<ShapeFinder> finder;
+  finder.emplace(catalogue, near);
+  std::vector<FoundShape> found;
+  for (const CatalogFigure& figure : figures.value())
+    found.push_back(finder->find(cellsOf(figure.cubes)));
+  const bool someNew = std::any_of(found.begin(), found.end(), [](const FoundShape& f) {
+    return f.turned.empty() && f.mirrored.empty();
+  });
+  if (!near && someNew) {
+    finder.emplace(catalogue, true);
+    for (std::size_t n = 0; n < found.size(); ++n) {
+      if (found[n].turned.empty() && found[n].mirrored.empty()) {
+        found[n] = finder->find(cellsOf(figures.value()[n].cubes));
+      }
+    }
+  }
+  for (std::size_t n = 0; n < found.size(); ++n) {
+    const FoundShape& f = found[n];
+    std::cout << "case " << caseName(figures.value()[n].caseValue)
+              << ": turned: " << caseList(f.turned) << "; mirrored: " << caseList(f.mirrored);
+    if (near || (f.turned.empty() && f.mirrored.empty())) {
+      std::cout << "; nearest: " << caseList(f.nearest, f.nearestTotal - f.nearest.size());
+    }
+    std::cout << "\n";
+  }
+  return status;
+}
+
 int runGenerate(const std::vector<std::string>& args) {
   GeneratorSettings settings;
   std::string output, avoid;
@@ -335,8 +410,9 @@ int main(int argc, char** argv) {
   if (asksForHelp(command)) return help();
   using Run = int (*)(const std::vector<std::string>&);
   const std::pair<const char*, Run> commands[] = {
-      {"count", runCount}, {"solutions", runSolutions}, {"build", runBuild},
-      {"dump", runDump},   {"check", runCheck},         {"generate", runGenerate},
+      {"count", runCount},       {"solutions", runSolutions}, {"find", runFind},
+      {"build", runBuild},       {"dump", runDump},           {"check", runCheck},
+      {"generate", runGenerate},
   };
   for (const auto& [name, run] : commands) {
     if (command != name) continue;
