@@ -19,33 +19,42 @@ namespace {
 
 using namespace oracle;
 
-// True when the cells are the piece's cubes turned: compared after the oracle's own transforms.
+// True when the cells are the piece's cubes turned: compared with the piece under the oracle's
+// own rotations.
 bool isPiece(const Labeled& cells, int piece) {
-  Labeled shape;
-  for (const Cell& c : pieceCells(piece))
-    shape.emplace_back(Vec{c.i, c.j, c.k}, piece);
-  for (int t = 0; t < 48; ++t) {
-    if (!isReflection(t) && moved(t, shape) == moved(0, cells)) return true;
-  }
-  return false;
+  static const std::array<std::set<Labeled>, 8> turned = [] {
+    std::array<std::set<Labeled>, 8> shapes;
+    for (int p = 1; p <= kPieceTotal; ++p) {
+      Labeled shape;
+      for (const Cell& c : pieceCells(p))
+        shape.emplace_back(Vec{c.i, c.j, c.k}, p);
+      for (int t = 0; t < 48; ++t)
+        if (!isReflection(t)) shapes[static_cast<std::size_t>(p)].insert(moved(t, shape));
+    }
+    return shapes;
+  }();
+  return turned[static_cast<std::size_t>(piece)].count(moved(0, cells)) != 0;
 }
 
 // Some of the shipped catalogue's figures (case 705 with its pieces fixed among them), some
 // generated, and a few fixing pieces.
-std::vector<CatalogFigure> manyFigures() {
-  const std::vector<CatalogFigure> shipped =
-      readFigFile(VEXOLITE_DATA_FOLDER "/figures.fig").value();
-  std::vector<CatalogFigure> figures;
-  for (std::size_t n = 0; n < shipped.size(); n += 29)
-    figures.push_back(shipped[n]);
-  figures.push_back(shipped.back());
-  for (const GeneratedFigure& g : generateFigures({7, 4, 900, 1}, {}))
-    figures.push_back(g.figure);
-  const auto pinned = parseFigText(
-      "case 1\nxxx\nxxx\nxxx\n\nxxx\nx7x\nxxx\n\nxxx\nxxx\nxx5\n"
-      "case 2\n1xx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxx6\n",
-      "pinned.fig");
-  figures.insert(figures.end(), pinned.value().begin(), pinned.value().end());
+const std::vector<CatalogFigure>& manyFigures() {
+  static const std::vector<CatalogFigure> figures = [] {
+    const std::vector<CatalogFigure> shipped =
+        readFigFile(VEXOLITE_DATA_FOLDER "/figures.fig").value();
+    std::vector<CatalogFigure> many;
+    for (std::size_t n = 0; n < shipped.size(); n += 53)
+      many.push_back(shipped[n]);
+    many.push_back(shipped.back());
+    for (const GeneratedFigure& g : generateFigures({7, 3, 900, 1}, {}))
+      many.push_back(g.figure);
+    const auto pinned = parseFigText(
+        "case 1\nxxx\nxxx\nxxx\n\nxxx\nx7x\nxxx\n\nxxx\nxxx\nxx5\n"
+        "case 2\n1xx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxx6\n",
+        "pinned.fig");
+    many.insert(many.end(), pinned.value().begin(), pinned.value().end());
+    return many;
+  }();
   return figures;
 }
 
@@ -92,7 +101,7 @@ TEST(SolutionListing, GivesEachClassOnceAsAFillingOfItsFigure) {
 }
 
 TEST(SolutionListing, IsTheSameTextOnAnyNumberOfThreads) {
-  const std::vector<CatalogFigure> figures = manyFigures();
+  const std::vector<CatalogFigure>& figures = manyFigures();
   const SolutionListing one = listFigureSolutions(figures, "many.fig", 3, 1);
   EXPECT_EQ(listFigureSolutions(figures, "many.fig", 3, 2).figText, one.figText);
   EXPECT_EQ(listFigureSolutions(figures, "many.fig", 3, 5).figText, one.figText);
