@@ -147,12 +147,12 @@ std::vector<int> nearestByBruteForce(const std::vector<Cell>& asked,
 
 TEST(ShapeFinder, NamesTheCasesOneCubeAwayAsABruteForceComparisonDoes) {
   std::vector<CatalogFigure> catalogue;
-  for (std::size_t n = 0; n < shippedFigures().size(); n += 4)
+  for (std::size_t n = 0; n < shippedFigures().size(); n += 5)
     catalogue.push_back(shippedFigures()[n]);
   const ShapeFinder finder(catalogue, true);
   const Images images = imagesOf(catalogue);
   std::mt19937 random(5);
-  for (std::size_t n = 0; n < 2 * catalogue.size(); n += 29) {
+  for (std::size_t n = 0; n < 2 * catalogue.size(); n += 23) {
     // Even steps ask a catalogue figure as it is, odd ones with one cube moved to a free cell
     // beside the figure or inside its box.
     const CatalogFigure& source = catalogue[n / 2];

@@ -173,6 +173,8 @@ int runSolutions(const std::vector<std::string>& args) {
   }
   if (files.empty()) return usage();
   int status = 0;
+  std::vector<std::string> withoutCase;  // the files read that do not hold --case
+  std::size_t filesRead = 0;
   for (const std::string& file : files) {
     auto figures = readFigFile(file);
     if (!figures) {
@@ -180,14 +182,11 @@ int runSolutions(const std::vector<std::string>& args) {
       status = 1;
       continue;
     }
+    ++filesRead;
     std::vector<CatalogFigure> chosen = std::move(figures).value();
     if (onlyCase) {
       std::erase_if(chosen, [&](const CatalogFigure& f) { return f.caseValue != *onlyCase; });
-      if (chosen.empty()) {
-        std::cerr << file << ": holds no case " << caseName(*onlyCase) << "\n";
-        status = 1;
-        continue;
-      }
+      if (chosen.empty()) withoutCase.push_back(file);
     }
     const SolutionListing listing =
         listFigureSolutions(chosen, file, limit, 0, progressLine("solved"));
@@ -195,6 +194,12 @@ int runSolutions(const std::vector<std::string>& args) {
     for (const std::string& problem : listing.problems)
       std::cerr << problem << "\n";
     if (!listing.problems.empty()) status = 1;
+  }
+  // The case asked for need only be in one of the files read.
+  if (onlyCase && !withoutCase.empty() && withoutCase.size() == filesRead) {
+    for (const std::string& file : withoutCase)
+      std::cerr << file << ": holds no case " << caseName(*onlyCase) << "\n";
+    status = 1;
   }
   return status;
 }
