@@ -108,13 +108,20 @@ std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path) {
   return bytes;
 }
 
+// The figures of a file, or nothing when it is refused, said on standard error.
+std::optional<std::vector<CatalogFigure>> loadFigures(const std::string& file) {
+  auto figures = readFigFile(file);
+  if (figures) return std::move(figures).value();
+  std::cerr << figures.error().message << "\n";
+  return std::nullopt;
+}
+
 int runCount(const std::vector<std::string>& files) {
   if (files.empty()) return usage();
   int status = 0;
   for (const std::string& file : files) {
-    auto figures = readFigFile(file);
+    const auto figures = loadFigures(file);
     if (!figures) {
-      std::cerr << figures.error().message << "\n";
       status = 1;
       continue;
     }
@@ -176,14 +183,13 @@ int runSolutions(const std::vector<std::string>& args) {
   std::vector<std::string> withoutCase;  // the files read that do not hold --case
   std::size_t filesRead = 0;
   for (const std::string& file : files) {
-    auto figures = readFigFile(file);
+    auto figures = loadFigures(file);
     if (!figures) {
-      std::cerr << figures.error().message << "\n";
       status = 1;
       continue;
     }
     ++filesRead;
-    std::vector<CatalogFigure> chosen = std::move(figures).value();
+    std::vector<CatalogFigure> chosen = std::move(*figures);
     if (onlyCase) {
       std::erase_if(chosen, [&](const CatalogFigure& f) { return f.caseValue != *onlyCase; });
       if (chosen.empty()) withoutCase.push_back(file);
@@ -216,11 +222,8 @@ int runBuild(const std::vector<std::string>& args) {
     }
   }
   if (source.empty() || output.empty()) return usage();
-  auto figures = readFigFile(source);
-  if (!figures) {
-    std::cerr << figures.error().message << "\n";
-    return 1;
-  }
+  const auto figures = loadFigures(source);
+  if (!figures) return 1;
   auto bytes = buildCatalog(figures.value(), source, progressLine("solved"));
   if (!bytes) {
     std::cerr << bytes.error().message << "\n" << output << " was not written\n";
@@ -300,11 +303,8 @@ int runFind(const std::vector<std::string>& args) {
     }
   }
   if (files.size() != 2) return usage();
-  auto figures = readFigFile(files[0]);
-  if (!figures) {
-    std::cerr << figures.error().message << "\n";
-    return 1;
-  }
+  const auto figures = loadFigures(files[0]);
+  if (!figures) return 1;
   const auto records = loadRecords(files[1]);
   if (!records) return 1;
   int status = 0;
@@ -384,11 +384,8 @@ int runGenerate(const std::vector<std::string>& args) {
   }
   std::vector<CatalogFigure> avoided;
   if (!avoid.empty()) {
-    auto figures = readFigFile(avoid);
-    if (!figures) {
-      std::cerr << figures.error().message << "\n";
-      return 1;
-    }
+    const auto figures = loadFigures(avoid);
+    if (!figures) return 1;
     for (const CatalogFigure& f : figures.value()) {
       if (f.caseValue / 10 < settings.firstCase) avoided.push_back(f);
     }

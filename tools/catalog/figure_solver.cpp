@@ -474,6 +474,16 @@ std::vector<FigureCube> sortedCubes(const std::vector<FigureCube>& cubes) {
   return sorted;
 }
 
+// A figure's cubes in the sweep order, their numbers and the figure's symmetries.
+struct SweptFigure {
+  std::vector<FigureCube> sorted;
+  CellIndex index;
+  std::vector<Symmetry> group;
+
+  explicit SweptFigure(const std::vector<FigureCube>& cubes)
+      : sorted(sortedCubes(cubes)), index(cellsOf(sorted)), group(findSymmetries(sorted, index)) {}
+};
+
 // The figure's fillings read as digit strings in text order under each of its symmetries: a
 // filling moved by a symmetry has at text position t the piece that sat on source[t], the
 // screws exchanged by a reflection.
@@ -485,19 +495,15 @@ struct SymmetryReading {
 }  // namespace
 
 std::vector<int> symmetryGroup(const std::vector<FigureCube>& cubes) {
-  const std::vector<FigureCube> sorted = sortedCubes(cubes);
-  const CellIndex index(cellsOf(sorted));
   std::vector<int> group;
-  for (const Symmetry& s : findSymmetries(sorted, index))
+  for (const Symmetry& s : SweptFigure(cubes).group)
     group.push_back(s.transform);
   return group;
 }
 
 FigureCount countFigure(const std::vector<FigureCube>& cubes) {
-  const std::vector<FigureCube> sorted = sortedCubes(cubes);
-  const CellIndex index(cellsOf(sorted));
-  const std::vector<Symmetry> group = findSymmetries(sorted, index);
-
+  const SweptFigure figure(cubes);
+  const auto& [sorted, index, group] = figure;
   FigureCount count;
   count.groupOrder = static_cast<int>(group.size());
   if (cubes.size() != static_cast<std::size_t>(kFigureCubes)) return count;
@@ -524,9 +530,8 @@ FigureCount countFigure(const std::vector<FigureCube>& cubes) {
 }
 
 FigureSolutions listSolutions(const std::vector<FigureCube>& cubes) {
-  const std::vector<FigureCube> sorted = sortedCubes(cubes);
-  const CellIndex index(cellsOf(sorted));
-  const std::vector<Symmetry> group = findSymmetries(sorted, index);
+  const SweptFigure figure(cubes);
+  const auto& [sorted, index, group] = figure;
   FigureSolutions result;
   result.groupOrder = static_cast<int>(group.size());
   if (cubes.size() != static_cast<std::size_t>(kFigureCubes)) return result;
