@@ -101,39 +101,40 @@ Images imagesOf(const std::vector<CatalogFigure>& catalogue) {
 std::vector<int> nearestByBruteForce(const std::vector<Cell>& asked,
                                      const std::vector<CatalogFigure>& catalogue,
                                      const Images& images) {
-  // The asked cells as a box of flags, with a border of one cell all round.
-  Vec low{INT_MAX, INT_MAX, INT_MAX}, size{};
+  // The asked cells as flags in a box with a border wider than any catalogue figure, so that
+  // every cell of an image put there lies inside: a cell's place in the box is then the sum of
+  // its coordinates' and the offset's.
+  constexpr int kBorder = 28;
+  int low[3] = {INT_MAX, INT_MAX, INT_MAX}, high[3] = {INT_MIN, INT_MIN, INT_MIN};
   for (const Cell& c : asked) {
-    low = Vec{std::min(low[0], c.i - 1), std::min(low[1], c.j - 1), std::min(low[2], c.k - 1)};
-    size = Vec{std::max(size[0], c.i), std::max(size[1], c.j), std::max(size[2], c.k)};
+    const int v[3] = {c.i, c.j, c.k};
+    for (int a = 0; a < 3; ++a) {
+      low[a] = std::min(low[a], v[a] - kBorder);
+      high[a] = std::max(high[a], v[a] + kBorder);
+    }
   }
-  size = Vec{size[0] - low[0] + 2, size[1] - low[1] + 2, size[2] - low[2] + 2};
-  std::vector<char> flags(static_cast<std::size_t>(size[0] * size[1] * size[2]), 0);
-  auto isAsked = [&](const Vec& v) {
-    const Vec r{v[0] - low[0], v[1] - low[1], v[2] - low[2]};
-    for (int a = 0; a < 3; ++a)
-      if (r[a] < 0 || r[a] >= size[a]) return false;
-    return flags[static_cast<std::size_t>((r[0] * size[1] + r[1]) * size[2] + r[2])] != 0;
-  };
-  std::vector<Vec> cells;
+  const int rowLength = high[2] - low[2] + 1, layerSize = (high[1] - low[1] + 1) * rowLength;
+  auto place = [&](int i, int j, int k) { return i * layerSize + j * rowLength + k; };
+  const int origin = place(low[0], low[1], low[2]);
+  std::vector<char> flags(static_cast<std::size_t>((high[0] - low[0] + 1) * layerSize), 0);
+  std::vector<int> targets;
   for (const Cell& c : asked) {
-    cells.push_back(Vec{c.i, c.j, c.k});
-    flags[static_cast<std::size_t>(((c.i - low[0]) * size[1] + (c.j - low[1])) * size[2] +
-                                   (c.k - low[2]))] = 1;
+    targets.push_back(place(c.i, c.j, c.k) - origin);
+    flags[static_cast<std::size_t>(targets.back())] = 1;
   }
-  std::vector<int> near;
+  std::vector<int> near, image;
   for (std::size_t f = 0; f < catalogue.size(); ++f) {
     bool exact = false, oneMoved = false;
-    for (const Labeled& image : images[f]) {
-      for (const Vec& target : cells) {
+    for (const Labeled& cells : images[f]) {
+      image.clear();
+      for (const auto& [v, piece] : cells)
+        image.push_back(place(v[0], v[1], v[2]));
+      for (const int target : targets) {
         for (std::size_t first = 0; first < 2; ++first) {
-          const Vec& from = image[first].first;
-          const Vec offset{target[0] - from[0], target[1] - from[1], target[2] - from[2]};
+          const int offset = target - image[first];
           int misses = 0;
-          for (std::size_t n = 0; n < image.size() && misses < 2; ++n) {
-            const Vec& v = image[n].first;
-            misses += isAsked(Vec{v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}) ? 0 : 1;
-          }
+          for (std::size_t n = 0; n < image.size() && misses < 2; ++n)
+            misses += flags[static_cast<std::size_t>(offset + image[n])] ? 0 : 1;
           exact = exact || misses == 0;
           oneMoved = oneMoved || misses == 1;
         }
