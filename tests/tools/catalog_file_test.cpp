@@ -302,6 +302,8 @@ TEST(CatalogTool, FindsAFigureTurnedOrMirroredAndNamesTheNearestWhenNew) {
             "missing.DAT: cannot read the file\n");
   EXPECT_EQ(runToolIn(folder, "find missing.fig short.DAT").err,
             "missing.fig: cannot open the file\n");
+  test::writeFile(folder / "empty.DAT", {});
+  EXPECT_EQ(runToolIn(folder, "find found.fig empty.DAT").err, "empty.DAT: holds no records\n");
   EXPECT_EQ(runToolIn(folder, "find found.fig").status, 2);
   EXPECT_EQ(runToolIn(folder, "find found.fig broken.DAT short.DAT").status, 2);
 }

@@ -307,6 +307,10 @@ int runFind(const std::vector<std::string>& args) {
   if (!figures) return 1;
   const auto records = loadRecords(files[1]);
   if (!records) return 1;
+  if (records->empty()) {
+    std::cerr << files[1] << ": holds no records\n";
+    return 1;
+  }
   int status = 0;
   std::vector<CatalogFigure> catalogue;
   for (std::size_t r = 0; r < records->size(); ++r) {
