@@ -22,6 +22,7 @@
 namespace vexolite::catalog {
 namespace {
 
+const char kUsageStart[] = "usage: vexolite-catalog count FILE.fig...\n";
 const char kCube[] = "\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n";  // after "case N"
 
 // The cube (240 solutions), a slab (3069) and 705.
@@ -181,6 +182,130 @@ TEST(CatalogTool, HelpsOnAskingReadsAnyFigureOf27CubesAndBuildsOnlyWhatARecordHo
                                                                           << result.*run.stream;
   }
   EXPECT_FALSE(std::filesystem::exists(folder / "new.DAT"));
+}
+
+TEST(CatalogTool, ListsSolutionsThatCountReadsBackOneByOne) {
+  test::TempFolder folder;
+  std::ofstream(folder / "two.fig") << "case 3" << kCube << "case 4.1" << kCube;
+  const ToolRun cube = runToolIn(folder, "solutions two.fig --case 3");
+  ASSERT_EQ(cube.status, 0) << cube.err;
+  std::ofstream(folder / "listed.fig") << cube.out;
+  const ToolRun recount = runToolIn(folder, "count listed.fig");
+  ASSERT_EQ(recount.status, 0) << recount.err;
+  std::string each;
+  for (int n = 0; n < 240; ++n)
+    each += "case 3: 1 solution, 1 filling, symmetry group of order 1\n";
+  EXPECT_EQ(recount.out, each);
+  EXPECT_EQ(cube.out.substr(0, 27), "case 3\n# solution 1 of 240\n");
+
+  const ToolRun limited = runToolIn(folder, "solutions --limit 2 two.fig");
+  EXPECT_EQ(limited.status, 0);
+  const std::string firstTwo = cube.out.substr(0, cube.out.find("case 3\n# solution 3 of"));
+  std::string other = firstTwo;
+  for (std::size_t at = 0; (at = other.find("case 3\n", at)) != std::string::npos; at += 8)
+    other.replace(at, 7, "case 4.1\n");
+  EXPECT_EQ(limited.out, firstTwo + "# case 3: 240 solutions in all, the first 2 shown\n" + other +
+                             "# case 4.1: 240 solutions in all, the first 2 shown\n");
+
+  // No solution: one line; bad input: the file and the line, case or piece, status 1.
+  std::ofstream(folder / "none.fig") << "case 8\nxxxxxxxxx\nxxxxxxxxx\nxxxxxxxxx\n";
+  std::ofstream(folder / "pins.fig")
+      << "# fixed cubes\ncase 9" << kCube << "case 10"
+      << "\n111\nxx1\nxx1\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n"
+      << "case 11\n7xx\nxxx\nxx7\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n";
+  std::ofstream(folder / "long.fig") << "case 5" << kCube << "x\n";
+  std::filesystem::create_directory(folder / "folder.fig");
+  const struct {
+    std::string arguments;
+    int status;
+    std::string out, err;
+  } runs[] = {
+      {"solutions none.fig", 0, "# case 8: no solution\n", ""},
+      {"solutions pins.fig --case 10", 1, "",
+       "pins.fig:14: case 10: no placement of piece 1 covers all the cubes marked 1\n"},
+      {"count pins.fig", 1, "case 9: 240 solutions, 11520 fillings, symmetry group of order 48\n",
+       "pins.fig:14: case 10: no placement of piece 1 covers all the cubes marked 1\n"
+       "pins.fig:26: case 11: no placement of piece 7 covers all the cubes marked 7\n"},
+      {"solutions two.fig --case 5", 1, "", "two.fig: holds no case 5\n"},
+      {"solutions none.fig two.fig --case 8", 0, "# case 8: no solution\n", ""},
+      {"solutions long.fig", 1, "", "long.fig:1: case 5 has 28 cubes, not 27\n"},
+      {"solutions missing.fig", 1, "", "missing.fig: cannot open the file\n"},
+      {"solutions folder.fig", 1, "", "folder.fig: is a folder, not a file\n"},
+      {"solutions two.fig --limit 0", 2, "", std::string(kUsageStart)},
+      {"solutions two.fig --case 5.0", 2, "", std::string(kUsageStart)},
+      {"solutions --case 3", 2, "", std::string(kUsageStart)},
+  };
+  for (const auto& run : runs) {
+    const ToolRun result = runToolIn(folder, run.arguments);
+    EXPECT_EQ(result.status, run.status) << run.arguments;
+    EXPECT_EQ(result.out, run.out) << run.arguments;
+    EXPECT_EQ(result.err.substr(0, run.err.size()), run.err) << run.arguments;
+  }
+}
+
+TEST(CatalogTool, FindsAFigureTurnedOrMirroredAndNamesTheNearestWhenNew) {
+  test::TempFolder folder;
+  std::vector<CatalogFigure> asked;
+  const auto shipped = readFigFile(VEXOLITE_DATA_FOLDER "/figures.fig");
+  for (const CatalogFigure& f : shipped.value()) {
+    if (f.caseValue == 2740) asked.assign(3, f);
+  }
+  ASSERT_EQ(asked.size(), 3u);
+  // Case 274 turned, mirrored, and with its top cube moved to the side of the bottom layer.
+  for (int n = 0; n < 3; ++n) {
+    std::vector<Cell> cells = cellsOf(asked[n].cubes);
+    if (n == 2) *std::max_element(cells.begin(), cells.end()) = Cell{1, 1, 1};
+    asked[n].caseValue = 10 * (n + 1);
+    asked[n].cubes.clear();
+    for (const Cell& c : transformedCells(cubeTransforms()[n == 1 ? 30 : 5], cells))
+      asked[n].cubes.push_back(FigureCube{c, 0});
+  }
+  std::ofstream(folder / "found.fig") << figText(asked[0]) << figText(asked[1]);
+  std::ofstream(folder / "asked.fig")
+      << figText(asked[0]) << figText(asked[1]) << figText(asked[2]);
+  // A catalogue of every eighth record of the shipped one, and case 274.
+  const std::vector<std::uint8_t> shippedBytes =
+      test::readFile(VEXOLITE_DATA_FOLDER "/VEXOLITE.DAT");
+  const std::vector<RawRecord> records = splitRecords(shippedBytes, "").value();
+  std::vector<std::uint8_t> bytes;
+  for (std::size_t r = 0; r < records.size(); ++r) {
+    if (r % 8 == 0 || decodeRecord(records[r]).value().texts.recordCaseValue == 2740)
+      bytes.insert(bytes.end(), records[r].begin(), records[r].end());
+  }
+  test::writeFile(folder / "some.DAT", bytes);
+  const std::string dat = "some.DAT";
+  const ToolRun found = runToolIn(folder, "find asked.fig " + dat);
+  EXPECT_EQ(found.status, 0) << found.err;
+  const std::string firstTwo =
+      "case 1: turned: case 274; mirrored: none\ncase 2: turned: none; mirrored: case 274\n";
+  EXPECT_EQ(found.out.substr(0, firstTwo.size()), firstTwo);
+  const std::string third = found.out.substr(std::min(found.out.size(), firstTwo.size()));
+  EXPECT_EQ(third.substr(0, 41), "case 3: turned: none; mirrored: none; nea");
+  EXPECT_NE(third.find("case 274"), std::string::npos) << third;
+  const ToolRun near = runToolIn(folder, "find --near asked.fig " + dat);
+  EXPECT_EQ(near.out.substr(0, 51), "case 1: turned: case 274; mirrored: none; nearest: ");
+
+  // A broken record is named; the others still answer.
+  bytes[153] = 200;
+  test::writeFile(folder / "broken.DAT", bytes);
+  bytes.resize(100);
+  test::writeFile(folder / "short.DAT", bytes);
+  const ToolRun broken = runToolIn(folder, "find found.fig broken.DAT");
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_EQ(broken.out, firstTwo);
+  EXPECT_EQ(broken.err.substr(0, 37), "broken.DAT: record 1: high byte 200 i");
+  const ToolRun cut = runToolIn(folder, "find found.fig short.DAT");
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_EQ(cut.err.substr(0, 64),
+            "short.DAT: 100 bytes, not a whole number of 154-byte records (th");
+  EXPECT_EQ(runToolIn(folder, "find found.fig missing.DAT").err,
+            "missing.DAT: cannot read the file\n");
+  EXPECT_EQ(runToolIn(folder, "find missing.fig short.DAT").err,
+            "missing.fig: cannot open the file\n");
+  test::writeFile(folder / "empty.DAT", {});
+  EXPECT_EQ(runToolIn(folder, "find found.fig empty.DAT").err, "empty.DAT: holds no records\n");
+  EXPECT_EQ(runToolIn(folder, "find found.fig").status, 2);
+  EXPECT_EQ(runToolIn(folder, "find found.fig broken.DAT short.DAT").status, 2);
 }
 
 TEST(ShippedCatalogue, IsItsSourceBuiltAndKeepsTheCataloguesPromises) {

@@ -1,14 +1,13 @@
-// The solver against a brute-force oracle and hand counts; the generator against its promises.
-// SPDX-License-Identifier: MIT
+// The solver and its listing against a brute-force oracle and hand counts; the generator against
+// its promises. SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdio>
-#include <map>
 #include <set>
 
+#include "brute_force_oracle.h"
 #include "cube_transforms.h"
 #include "fig_text.h"
 #include "figure_generator.h"
@@ -19,77 +18,26 @@
 namespace vexolite::catalog {
 namespace {
 
-using Vec = std::array<int, 3>;                    // (i, j, k)
-using Labeled = std::vector<std::pair<Vec, int>>;  // cells with a piece (0: free), sorted
+using namespace oracle;
 
-// Signed permutation t of 48: image coordinate a is coordinate kAxes[t / 8][a], negated if bit a
-// of t is set; reflections swap the screws 5 and 6. The image is sorted and moved to start at 0.
-Labeled moved(int t, Labeled cells) {
-  constexpr int kAxes[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
-  const bool mirror = ((0b100110 >> (t / 8)) + std::popcount(unsigned(t % 8))) % 2 == 1;
-  for (auto& [v, piece] : cells) {
-    auto image = [&](int a) { return ((t >> a) & 1 ? -1 : 1) * v[kAxes[t / 8][a]]; };
-    v = Vec{image(0), image(1), image(2)};
-    piece = mirror && (piece == 5 || piece == 6) ? 11 - piece : piece;
-  }
-  std::sort(cells.begin(), cells.end());
-  const Vec o = cells.empty() ? Vec{} : cells[0].first;
-  for (auto& cell : cells)
-    cell.first = Vec{cell.first[0] - o[0], cell.first[1] - o[1], cell.first[2] - o[2]};
-  return cells;
-}
+// What the brute force finds: {fillings, group order, solutions}, and each solution's smallest
+// digit string over the transforms keeping the figure, sorted.
+struct OracleSolutions {
+  std::array<std::size_t, 3> count{};
+  std::vector<std::string> representatives;
+};
 
-// {fillings, group order, solutions} by brute force: the pieces 1 to 7 placed in turn wherever
-// they fit; a solution is the smallest image of a filling under the transforms keeping the figure.
-std::array<std::size_t, 3> oracleCount(const std::vector<FigureCube>& cubes) {
-  Labeled figure;
-  for (const FigureCube& c : cubes)
-    figure.emplace_back(Vec{c.cell.i, c.cell.j, c.cell.k}, c.piece);
-  figure = moved(0, figure);
-  std::map<Vec, std::size_t> number;
-  for (std::size_t n = 0; n < figure.size(); ++n)
-    number[figure[n].first] = n;
-  std::array<std::set<std::uint32_t>, 8> placements;  // cell masks of each piece's placements
-  for (int piece = 1; piece <= 7; ++piece) {
-    Labeled cells;
-    for (const Cell& c : pieceCells(piece))
-      cells.emplace_back(Vec{c.i, c.j, c.k}, piece);
-    for (int t = 0; t < 48; ++t) {
-      const Labeled shape = moved(t, cells);
-      for (const auto& [base, unused] : figure) {
-        std::uint32_t mask = shape[0].second == piece ? 0 : ~0u;  // not the other screw
-        for (const auto& [s, same] : shape) {
-          const auto at = number.find(Vec{base[0] + s[0], base[1] + s[1], base[2] + s[2]});
-          const int fixed = at == number.end() ? -1 : figure[at->second].second;
-          mask = (fixed == 0 || fixed == piece) && mask != ~0u ? mask | 1u << at->second : ~0u;
-        }
-        if (mask != ~0u) placements[static_cast<std::size_t>(piece)].insert(mask);
-      }
-    }
-  }
-  std::vector<Labeled> fillings;
-  Labeled current = figure;
-  auto place = [&](auto&& self, std::size_t piece, std::uint32_t taken) -> void {
-    if (piece == 8) return fillings.push_back(current);  // seven disjoint pieces cover 27 cells
-    for (std::uint32_t mask : placements[piece]) {
-      if ((mask & taken) != 0) continue;
-      for (std::size_t n = 0; n < figure.size(); ++n)
-        current[n].second = (mask >> n) & 1 ? static_cast<int>(piece) : current[n].second;
-      self(self, piece + 1, taken | mask);
-    }
-  };
-  if (figure.size() == 27) place(place, 1, 0);
-  std::vector<int> group;
-  for (int t = 0; t < 48; ++t)
-    if (moved(t, figure) == figure) group.push_back(t);
-  std::set<Labeled> orbits;
-  for (const Labeled& filling : fillings) {
-    Labeled smallest = filling;
-    for (int t : group)
-      smallest = std::min(smallest, moved(t, filling));
+OracleSolutions oracleSolutions(const std::vector<FigureCube>& cubes) {
+  const Fillings fillings = allFillings(cubes);
+  std::set<std::string> orbits;
+  for (const Labeled& filling : fillings.all) {
+    std::string smallest = digitsOf(filling);
+    for (int t : fillings.symmetries)
+      smallest = std::min(smallest, digitsOf(moved(t, filling)));
     orbits.insert(smallest);
   }
-  return {fillings.size(), group.size(), orbits.size()};
+  return {{fillings.all.size(), fillings.symmetries.size(), orbits.size()},
+          {orbits.begin(), orbits.end()}};
 }
 
 const std::string kCube = "xxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n\nxxx\nxxx\nxxx\n";
@@ -113,10 +61,12 @@ TEST(FigureSolver, AgreesWithTheBruteForceOracleAndHandCounts) {
   for (const auto& [rows, groupOrder] : figures) {
     const std::vector<FigureCube> cubes = figure(rows);
     const FigureCount count = countFigure(cubes);
-    EXPECT_EQ(oracleCount(cubes),
-              (std::array<std::size_t, 3>{count.fillings, std::size_t(count.groupOrder),
-                                          count.solutions}));
+    const OracleSolutions oracle = oracleSolutions(cubes);
+    EXPECT_EQ(oracle.count, (std::array<std::size_t, 3>{
+                                count.fillings, std::size_t(count.groupOrder), count.solutions}));
     EXPECT_TRUE(count.fillings > 0 && (groupOrder == 0 || count.groupOrder == groupOrder)) << rows;
+    // The listing gives each class by its smallest digit string, in their order.
+    EXPECT_EQ(listSolutions(cubes).representatives, oracle.representatives) << rows;
   }
   const FigureCount whole = countFigure(figure(kCube));
   EXPECT_TRUE(whole.fillings == 11520u && whole.groupOrder == 48 && whole.solutions == 240u);

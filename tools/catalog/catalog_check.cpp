@@ -51,6 +51,14 @@ std::string fillingProblem(const std::vector<FigureCube>& cubes) {
 
 }  // namespace
 
+Outcome<CatalogFigure> recordFigure(const RawRecord& record, const std::string& fileName,
+                                    std::size_t number) {
+  auto decodedCase = decoded(record, fileName, number);
+  if (!decodedCase) return decodedCase.error();
+  return CatalogFigure{decodedCase.value().texts.recordCaseValue, 0,
+                       decodedCubes(decodedCase.value().figure)};
+}
+
 Outcome<std::vector<RawRecord>> splitRecords(const std::vector<std::uint8_t>& bytes,
                                              const std::string& fileName) {
   if (bytes.size() % kRecordSize != 0) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "case_library/record_format.h"
+#include "catalog_figure.h"
 #include "catalog_outcome.h"
 #include "parallel_count.h"
 
@@ -16,6 +17,11 @@ namespace vexolite::catalog {
 // number of 154-byte records.
 Outcome<std::vector<RawRecord>> splitRecords(const std::vector<std::uint8_t>& bytes,
                                              const std::string& fileName);
+
+// The figure of record `number` (1-based) with its case value and each cube's stored piece, or
+// the message naming the record and why it is outside the data model.
+Outcome<CatalogFigure> recordFigure(const RawRecord& record, const std::string& fileName,
+                                    std::size_t number);
 
 struct DumpResult {
   std::string figText;                // every record inside the data model, as .fig text

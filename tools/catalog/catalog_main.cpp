@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,7 +14,10 @@
 #include "catalog_build.h"
 #include "catalog_check.h"
 #include "fig_text.h"
+#include "figure_finder.h"
 #include "figure_generator.h"
+#include "pinned_pieces.h"
+#include "solution_listing.h"
 
 namespace {
 
@@ -21,6 +25,8 @@ using namespace vexolite::catalog;
 
 constexpr char kUsage[] =
     "usage: vexolite-catalog count FILE.fig...\n"
+    "       vexolite-catalog solutions FILE.fig... [--case N] [--limit N]\n"
+    "       vexolite-catalog find FILE.fig CATALOGUE.DAT [--near]\n"
     "       vexolite-catalog build FILE.fig -o FILE.DAT\n"
     "       vexolite-catalog dump [--filling] FILE.DAT\n"
     "       vexolite-catalog check FILE.DAT\n"
@@ -30,6 +36,12 @@ constexpr char kUsage[] =
     "\n"
     "commands:\n"
     "  count     print the solutions, fillings and symmetry group order of every figure\n"
+    "  solutions print every solution of every figure as figure text, one block each with\n"
+    "            every cube's piece, one per class of fillings the figure's symmetries map\n"
+    "            onto each other, by its smallest digit string, in that order\n"
+    "  find      name the cases of the catalogue holding each figure turned, and its mirror\n"
+    "            image; by shape alone. Where it has neither, the nearest cases: those that\n"
+    "            are the figure, turned or mirrored, with one cube moved (up to 10)\n"
     "  build     solve every figure and write the case file, sorted by solutions; refuses the\n"
     "            whole file, writing nothing, at the first figure that a record cannot hold,\n"
     "            that fixes pieces in a case other than 705 (705 gives every cube's piece),\n"
@@ -40,6 +52,9 @@ constexpr char kUsage[] =
     "  generate  print new figures of 27 cubes, each with 1 to 32767 solutions, as figure text\n"
     "\n"
     "options:\n"
+    "  --case N          solutions: only case N (\"12\" or \"12.1\")\n"
+    "  --limit N         solutions: at most N of each figure, and how many there are in all\n"
+    "  --near            find: the nearest cases of every figure, found or not\n"
     "  -o FILE           the file to write: the case file for build, the figure text for\n"
     "                    generate (else standard output)\n"
     "  --filling         dump: mark each cube with its piece in the stored filling "
@@ -93,13 +108,20 @@ std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path) {
   return bytes;
 }
 
+// The figures of a file, or nothing when it is refused, said on standard error.
+std::optional<std::vector<CatalogFigure>> loadFigures(const std::string& file) {
+  auto figures = readFigFile(file);
+  if (figures) return std::move(figures).value();
+  std::cerr << figures.error().message << "\n";
+  return std::nullopt;
+}
+
 int runCount(const std::vector<std::string>& files) {
   if (files.empty()) return usage();
   int status = 0;
   for (const std::string& file : files) {
-    auto figures = readFigFile(file);
+    const auto figures = loadFigures(file);
     if (!figures) {
-      std::cerr << figures.error().message << "\n";
       status = 1;
       continue;
     }
@@ -109,11 +131,81 @@ int runCount(const std::vector<std::string>& files) {
     const auto counts = countFigures(shapes, 0, progressLine("counted"));
     for (std::size_t n = 0; n < counts.size(); ++n) {
       const FigureCount& c = counts[n];
+      if (const std::string problem = pinnedPieceProblem(figures.value()[n], file);
+          !problem.empty()) {
+        std::cerr << problem << "\n";
+        status = 1;
+        continue;
+      }
       std::cout << "case " << caseName(figures.value()[n].caseValue) << ": " << c.solutions
                 << (c.solutions == 1 ? " solution, " : " solutions, ") << c.fillings
                 << (c.fillings == 1 ? " filling, " : " fillings, ") << "symmetry group of order "
                 << c.groupOrder << "\n";
     }
+  }
+  return status;
+}
+
+// Reads a whole number option value, or nothing.
+std::optional<unsigned long> numberArgument(const std::string& text) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  unsigned long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<unsigned long>(c - '0');
+  }
+  return value;
+}
+
+int runSolutions(const std::vector<std::string>& args) {
+  std::vector<std::string> files;
+  std::optional<int> onlyCase;
+  std::size_t limit = std::numeric_limits<std::size_t>::max();
+  for (std::size_t n = 0; n < args.size(); ++n) {
+    if (args[n] == "--case" || args[n] == "--limit") {
+      if (n + 1 >= args.size()) return usage();
+      const std::string& value = args[++n];
+      if (args[n - 1] == "--case") {
+        const int caseValue = caseValueOf(value);
+        if (caseValue < 0) return usage();
+        onlyCase = caseValue;
+      } else {
+        const auto number = numberArgument(value);
+        if (!number || *number == 0) return usage();
+        limit = *number;
+      }
+    } else {
+      files.push_back(args[n]);
+    }
+  }
+  if (files.empty()) return usage();
+  int status = 0;
+  std::vector<std::string> withoutCase;  // the files read that do not hold --case
+  std::size_t filesRead = 0;
+  for (const std::string& file : files) {
+    auto figures = loadFigures(file);
+    if (!figures) {
+      status = 1;
+      continue;
+    }
+    ++filesRead;
+    std::vector<CatalogFigure> chosen = std::move(*figures);
+    if (onlyCase) {
+      std::erase_if(chosen, [&](const CatalogFigure& f) { return f.caseValue != *onlyCase; });
+      if (chosen.empty()) withoutCase.push_back(file);
+    }
+    const SolutionListing listing =
+        listFigureSolutions(chosen, file, limit, 0, progressLine("solved"));
+    std::cout << listing.figText;
+    for (const std::string& problem : listing.problems)
+      std::cerr << problem << "\n";
+    if (!listing.problems.empty()) status = 1;
+  }
+  // The case asked for need only be in one of the files read.
+  if (onlyCase && !withoutCase.empty() && withoutCase.size() == filesRead) {
+    for (const std::string& file : withoutCase)
+      std::cerr << file << ": holds no case " << caseName(*onlyCase) << "\n";
+    status = 1;
   }
   return status;
 }
@@ -130,11 +222,8 @@ int runBuild(const std::vector<std::string>& args) {
     }
   }
   if (source.empty() || output.empty()) return usage();
-  auto figures = readFigFile(source);
-  if (!figures) {
-    std::cerr << figures.error().message << "\n";
-    return 1;
-  }
+  const auto figures = loadFigures(source);
+  if (!figures) return 1;
   auto bytes = buildCatalog(figures.value(), source, progressLine("solved"));
   if (!bytes) {
     std::cerr << bytes.error().message << "\n" << output << " was not written\n";
@@ -193,15 +282,74 @@ int runCheck(const std::vector<std::string>& args) {
   return 0;
 }
 
-// Reads a whole number option value, or nothing.
-std::optional<unsigned long> numberArgument(const std::string& text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  unsigned long value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<unsigned long>(c - '0');
+// "case 12, case 12.1", or "none".
+std::string caseList(const std::vector<int>& cases, std::size_t more = 0) {
+  if (cases.empty()) return "none";
+  std::string text;
+  for (const int caseValue : cases)
+    text += (text.empty() ? "case " : ", case ") + caseName(caseValue);
+  if (more > 0) text += " and " + std::to_string(more) + " more";
+  return text;
+}
+
+int runFind(const std::vector<std::string>& args) {
+  std::vector<std::string> files;
+  bool near = false;
+  for (const std::string& arg : args) {
+    if (arg == "--near") {
+      near = true;
+    } else {
+      files.push_back(arg);
+    }
   }
-  return value;
+  if (files.size() != 2) return usage();
+  const auto figures = loadFigures(files[0]);
+  if (!figures) return 1;
+  const auto records = loadRecords(files[1]);
+  if (!records) return 1;
+  if (records->empty()) {
+    std::cerr << files[1] << ": holds no records\n";
+    return 1;
+  }
+  int status = 0;
+  std::vector<CatalogFigure> catalogue;
+  for (std::size_t r = 0; r < records->size(); ++r) {
+    auto figure = recordFigure((*records)[r], files[1], r + 1);
+    if (figure) {
+      catalogue.push_back(std::move(figure).value());
+    } else {
+      std::cerr << figure.error().message << "\n";
+      status = 1;
+    }
+  }
+  // The nearest cases need an index of every shape less one cube: only built when asked for,
+  // or when some figure is not in the catalogue.
+  std::optional<ShapeFinder> finder;
+  finder.emplace(catalogue, near);
+  std::vector<FoundShape> found;
+  for (const CatalogFigure& figure : figures.value())
+    found.push_back(finder->find(cellsOf(figure.cubes)));
+  const bool someNew = std::any_of(found.begin(), found.end(), [](const FoundShape& f) {
+    return f.turned.empty() && f.mirrored.empty();
+  });
+  if (!near && someNew) {
+    finder.emplace(catalogue, true);
+    for (std::size_t n = 0; n < found.size(); ++n) {
+      if (found[n].turned.empty() && found[n].mirrored.empty()) {
+        found[n] = finder->find(cellsOf(figures.value()[n].cubes));
+      }
+    }
+  }
+  for (std::size_t n = 0; n < found.size(); ++n) {
+    const FoundShape& f = found[n];
+    std::cout << "case " << caseName(figures.value()[n].caseValue)
+              << ": turned: " << caseList(f.turned) << "; mirrored: " << caseList(f.mirrored);
+    if (near || (f.turned.empty() && f.mirrored.empty())) {
+      std::cout << "; nearest: " << caseList(f.nearest, f.nearestTotal - f.nearest.size());
+    }
+    std::cout << "\n";
+  }
+  return status;
 }
 
 int runGenerate(const std::vector<std::string>& args) {
@@ -240,11 +388,8 @@ int runGenerate(const std::vector<std::string>& args) {
   }
   std::vector<CatalogFigure> avoided;
   if (!avoid.empty()) {
-    auto figures = readFigFile(avoid);
-    if (!figures) {
-      std::cerr << figures.error().message << "\n";
-      return 1;
-    }
+    const auto figures = loadFigures(avoid);
+    if (!figures) return 1;
     for (const CatalogFigure& f : figures.value()) {
       if (f.caseValue / 10 < settings.firstCase) avoided.push_back(f);
     }
@@ -271,8 +416,9 @@ int main(int argc, char** argv) {
   if (asksForHelp(command)) return help();
   using Run = int (*)(const std::vector<std::string>&);
   const std::pair<const char*, Run> commands[] = {
-      {"count", runCount}, {"build", runBuild},       {"dump", runDump},
-      {"check", runCheck}, {"generate", runGenerate},
+      {"count", runCount},       {"solutions", runSolutions}, {"find", runFind},
+      {"build", runBuild},       {"dump", runDump},           {"check", runCheck},
+      {"generate", runGenerate},
   };
   for (const auto& [name, run] : commands) {
     if (command != name) continue;

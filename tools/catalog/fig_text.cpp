@@ -32,8 +32,8 @@ int smallNumber(std::string_view text) {
   return value;
 }
 
-// The case value of the text after "case ", or -1. Case 0 and 0.1 to 0.9 are read too: a record
-// may hold case values 0 to 9, and the dump writes them so.
+}  // namespace
+
 int caseValueOf(std::string_view text) {
   const std::size_t point = text.find('.');
   const int number = smallNumber(text.substr(0, point));
@@ -43,6 +43,8 @@ int caseValueOf(std::string_view text) {
   if (decimal.size() != 1 || decimal[0] < '1' || decimal[0] > '9') return -1;
   return number * 10 + (decimal[0] - '0');
 }
+
+namespace {
 
 // The shown form of a line in a message, cut short when long.
 std::string quoted(std::string_view text) {
@@ -155,6 +157,11 @@ Outcome<std::vector<CatalogFigure>> parseFigText(std::string_view text,
 }
 
 Outcome<std::vector<CatalogFigure>> readFigFile(const std::filesystem::path& path) {
+  // A folder opens as a stream that reads nothing, as if it were an empty file.
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    return CatalogError{path.string() + ": is a folder, not a file"};
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) return CatalogError{path.string() + ": cannot open the file"};
   std::ostringstream text;

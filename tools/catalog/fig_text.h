@@ -18,6 +18,11 @@ inline constexpr int kLargestCaseNumber = 999;
 // such limit.
 inline constexpr int kLargestExtent = 16;
 
+// The case value of a case name ("12" 120, "12.3" 123), as the text after "case " gives it, or
+// -1. Case 0 and 0.1 to 0.9 are read too: a record may hold case values 0 to 9, and the dump
+// writes them so.
+int caseValueOf(std::string_view text);
+
 // Parses figure text. fileName is only used in messages, which read
 // "<fileName>:<line>: expected ..., found ..." or, for a figure of other than 27 cubes,
 // "<fileName>:<line of its case line>: case N has 26 cubes, not 27". Every layer, row and cell

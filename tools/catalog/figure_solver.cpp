@@ -9,6 +9,8 @@
 #include <bit>
 #include <cassert>
 #include <climits>
+#include <functional>
+#include <string>
 #include <utility>
 
 #include "cube_transforms.h"
@@ -42,6 +44,47 @@ class CellIndex {
 
  private:
   std::vector<std::pair<Cell, int>> byCell_;  // sorted by cell
+};
+
+// The same numbers in a box around the figure, for the many lookups of placing the pieces: a
+// piece's cells lie within two steps of the cell it covers, so the box reaches two cells beyond
+// the figure on every side and needs no bounds check. A figure spread too wide for a small box
+// has none (holds() false).
+class CellGrid {
+ public:
+  explicit CellGrid(const std::vector<FigureCube>& cubes) {
+    int high[3] = {INT_MIN, INT_MIN, INT_MIN};
+    low_ = {INT_MAX, INT_MAX, INT_MAX};
+    for (const FigureCube& cube : cubes) {
+      const int v[3] = {cube.cell.i, cube.cell.j, cube.cell.k};
+      for (std::size_t a = 0; a < 3; ++a) {
+        low_[a] = std::min(low_[a], v[a] - kMargin);
+        high[a] = std::max(high[a], v[a] + kMargin);
+      }
+    }
+    std::int64_t volume = 1;
+    for (std::size_t a = 0; a < 3 && !cubes.empty(); ++a) {
+      size_[a] = high[a] - low_[a] + 1;
+      volume *= std::min<std::int64_t>(size_[a], kLargestVolume + 1);
+    }
+    if (cubes.empty() || volume > kLargestVolume) return;
+    numbers_.assign(static_cast<std::size_t>(volume), -1);
+    for (std::size_t n = 0; n < cubes.size(); ++n)
+      numbers_[offset(cubes[n].cell)] = static_cast<std::int8_t>(n);
+  }
+  bool holds() const { return !numbers_.empty(); }
+  // Precondition: holds(), and the cell is within two steps of a cell of the figure.
+  int find(const Cell& c) const { return numbers_[offset(c)]; }
+
+ private:
+  static constexpr int kMargin = 2;
+  static constexpr std::int64_t kLargestVolume = 1 << 16;
+  std::size_t offset(const Cell& c) const {
+    return static_cast<std::size_t>(((c.i - low_[0]) * size_[1] + (c.j - low_[1])) * size_[2] +
+                                    (c.k - low_[2]));
+  }
+  std::array<int, 3> low_{}, size_{};
+  std::vector<std::int8_t> numbers_;  // compact number, or -1 outside the figure
 };
 
 struct Symmetry {
@@ -138,6 +181,39 @@ SweepOrder sweepOrderOf(const std::vector<FigureCube>& cubes) {
   return order;
 }
 
+// Whether completion counts are remembered with these pieces free (bit p: piece p + 1).
+constexpr std::array<bool, 1u << kPieceTotal> kRemembered = [] {
+  std::array<bool, 1u << kPieceTotal> remembered{};
+  for (unsigned free = 0; free < remembered.size(); ++free) {
+    const int left = std::popcount(free);
+    remembered[free] = left >= kRememberFewest && left <= kRememberMost;
+  }
+  return remembered;
+}();
+
+struct MemoEntry {
+  std::uint64_t key = 0;  // filled cells | free pieces << 32 | stamp; 0 for none
+  std::uint64_t count = 0;
+};
+
+// The remembered completion counts, one table per thread kept from figure to figure: each
+// figure's keys carry its own stamp, so a new figure needs no clearing of the table.
+struct MemoTable {
+  static constexpr int kStampShift = 32 + kPieceTotal;
+  std::vector<MemoEntry> entries = std::vector<MemoEntry>(std::size_t{1} << kMemoBits);
+  std::uint64_t stamp = 0;
+
+  static MemoTable& forThisFigure() {
+    thread_local MemoTable table;
+    table.stamp += std::uint64_t{1} << kStampShift;
+    if (table.stamp == 0) {  // wrapped round after 2^25 figures: forget them all
+      std::fill(table.entries.begin(), table.entries.end(), MemoEntry{});
+      table.stamp = std::uint64_t{1} << kStampShift;
+    }
+    return table;
+  }
+};
+
 class FillingSearch {
  public:
   FillingSearch(const std::vector<FigureCube>& sorted, const CellIndex& index,
@@ -158,6 +234,10 @@ class FillingSearch {
   // sizes is the same over an orbit.
   void run() {
     constexpr std::size_t kTripod = kPieceTotal - 1;
+    if (images_.empty() && visit_) {
+      descend(0, (1u << kPieceTotal) - 1);
+      return;
+    }
     if (images_.empty()) {
       const std::uint64_t completions = countCompletions(0, (1u << kPieceTotal) - 1);
       fillings_ = fixedSum_ = completions;
@@ -179,7 +259,7 @@ class FillingSearch {
         weight_ = orbit.size();
         if (leavesPocket(tripod.border, tripod.mask)) continue;
         chosen_[kTripod] = tripod.mask;
-        if (stabilizer_.empty()) {
+        if (stabilizer_.empty() && !visit_) {
           // No symmetry keeps this tripod, so none fixes a filling: each counts once, the
           // identity's, and completions can be counted without looking at them.
           const std::uint64_t completions = countCompletions(tripod.mask, (1u << kTripod) - 1);
@@ -190,6 +270,13 @@ class FillingSearch {
         }
       }
     }
+  }
+
+  // Makes run() call visit with the piece masks (piece 1..7 at index 0..6) of every filling it
+  // reaches: every filling when the figure has no symmetry, else those with the tripod on one
+  // placement of each of its orbits, which meet every orbit of fillings at least once.
+  void visitFillings(std::function<void(const std::array<std::uint32_t, kPieceTotal>&)> visit) {
+    visit_ = std::move(visit);
   }
 
   std::uint64_t fillings() const { return fillings_; }
@@ -240,31 +327,37 @@ class FillingSearch {
 
   void placePieces(const std::vector<FigureCube>& sorted, const CellIndex& index) {
     findNeighbours(sorted, index);
+    // Each turned piece as steps from its lowest cell in the sweep order, which goes on the
+    // cell being covered.
+    std::array<std::vector<std::array<Cell, 4>>, kPieceTotal> steps;
+    for (int piece = 1; piece <= kPieceTotal; ++piece) {
+      for (const std::vector<Cell>& shape : pieceOrientations(piece)) {
+        const Cell anchor = *std::min_element(
+            shape.begin(), shape.end(),
+            [this](const Cell& a, const Cell& b) { return order_.key(a) < order_.key(b); });
+        std::array<Cell, 4> relative{};
+        for (std::size_t n = 0; n < shape.size(); ++n)
+          relative[n] = Cell{shape[n].i - anchor.i, shape[n].j - anchor.j, shape[n].k - anchor.k};
+        steps[static_cast<std::size_t>(piece - 1)].push_back(relative);
+      }
+    }
+    const CellGrid grid(sorted);
     for (int c = 0; c < cellCount_; ++c) {
       const Cell& base = sorted[static_cast<std::size_t>(c)].cell;
       for (int piece = 1; piece <= kPieceTotal; ++piece) {
         start_[static_cast<std::size_t>(c)][static_cast<std::size_t>(piece - 1)] =
             static_cast<std::uint32_t>(placements_.size());
-        for (const std::vector<Cell>& shape : pieceOrientations(piece)) {
-          // The shape's lowest cell in the sweep order goes on the cell being covered.
-          const Cell& anchor = *std::min_element(
-              shape.begin(), shape.end(),
-              [this](const Cell& a, const Cell& b) { return order_.key(a) < order_.key(b); });
+        const auto size = static_cast<std::size_t>(kPieceCubes[static_cast<std::size_t>(piece)]);
+        for (const std::array<Cell, 4>& shape : steps[static_cast<std::size_t>(piece - 1)]) {
           std::uint32_t mask = 0;
           bool fits = true;
-          for (const Cell& s : shape) {
-            const int n = index.find(
-                Cell{base.i + s.i - anchor.i, base.j + s.j - anchor.j, base.k + s.k - anchor.k});
-            if (n < 0) {
-              fits = false;
-              break;
-            }
-            const int fixed = sorted[static_cast<std::size_t>(n)].piece;
-            if (fixed != 0 && fixed != piece) {
-              fits = false;
-              break;
-            }
-            mask |= std::uint32_t{1} << n;
+          for (std::size_t m = 0; m < size && fits; ++m) {
+            const Cell& s = shape[m];
+            const Cell at{base.i + s.i, base.j + s.j, base.k + s.k};
+            const int n = grid.holds() ? grid.find(at) : index.find(at);
+            const int fixed = n < 0 ? -1 : sorted[static_cast<std::size_t>(n)].piece;
+            fits = fixed == 0 || fixed == piece;
+            if (fits) mask |= std::uint32_t{1} << n;
           }
           if (fits) placements_.push_back(Placement{mask, borderOf(mask)});
         }
@@ -313,20 +406,25 @@ class FillingSearch {
       }
       return 1;
     }
-    const int left = std::popcount(freePieces);
-    const bool remembered = left >= kRememberFewest && left <= kRememberMost;
-    const std::uint64_t key = std::uint64_t{filled} | std::uint64_t{freePieces} << 32;
+    if (!kRemembered[freePieces]) {
+      std::uint64_t total = 0;
+      extend(filled, freePieces,
+             [&](std::uint32_t now, unsigned rest) { total += countCompletions(now, rest); });
+      return total;
+    }
+    const std::uint64_t key = std::uint64_t{filled} | std::uint64_t{freePieces} << 32 | memo_.stamp;
     MemoEntry& entry =
-        memo_[static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - kMemoBits))];
-    if (remembered && entry.key == key) return entry.count;
+        memo_.entries[static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - kMemoBits))];
+    if (entry.key == key) return entry.count;
     std::uint64_t total = 0;
     extend(filled, freePieces,
            [&](std::uint32_t now, unsigned rest) { total += countCompletions(now, rest); });
-    if (remembered) entry = MemoEntry{key, total};
+    entry = MemoEntry{key, total};
     return total;
   }
 
   void leaf() {
+    if (visit_) visit_(chosen_);
     if (!haveFirst_) {
       first_ = chosen_;
       haveFirst_ = true;
@@ -361,13 +459,10 @@ class FillingSearch {
   std::uint64_t fillings_ = 0;
   std::uint64_t fixedSum_ = 0;
   bool haveFirst_ = false;
-  struct MemoEntry {
-    std::uint64_t key = 0;  // filled cells | free pieces << 32; 0 (no pieces free) for none
-    std::uint64_t count = 0;
-  };
-  std::vector<MemoEntry> memo_ = std::vector<MemoEntry>(std::size_t{1} << kMemoBits);
+  MemoTable& memo_ = MemoTable::forThisFigure();
   std::uint64_t weight_ = 1;                  // size of the current tripod orbit
   std::vector<const MaskImage*> stabilizer_;  // symmetries other than the identity keeping it
+  std::function<void(const std::array<std::uint32_t, kPieceTotal>&)> visit_;
 };
 
 std::vector<FigureCube> sortedCubes(const std::vector<FigureCube>& cubes) {
@@ -379,22 +474,36 @@ std::vector<FigureCube> sortedCubes(const std::vector<FigureCube>& cubes) {
   return sorted;
 }
 
+// A figure's cubes in the sweep order, their numbers and the figure's symmetries.
+struct SweptFigure {
+  std::vector<FigureCube> sorted;
+  CellIndex index;
+  std::vector<Symmetry> group;
+
+  explicit SweptFigure(const std::vector<FigureCube>& cubes)
+      : sorted(sortedCubes(cubes)), index(cellsOf(sorted)), group(findSymmetries(sorted, index)) {}
+};
+
+// The figure's fillings read as digit strings in text order under each of its symmetries: a
+// filling moved by a symmetry has at text position t the piece that sat on source[t], the
+// screws exchanged by a reflection.
+struct SymmetryReading {
+  std::array<std::uint8_t, kFigureCubes> source{};  // compact cells
+  bool reflection = false;
+};
+
 }  // namespace
 
 std::vector<int> symmetryGroup(const std::vector<FigureCube>& cubes) {
-  const std::vector<FigureCube> sorted = sortedCubes(cubes);
-  const CellIndex index(cellsOf(sorted));
   std::vector<int> group;
-  for (const Symmetry& s : findSymmetries(sorted, index))
+  for (const Symmetry& s : SweptFigure(cubes).group)
     group.push_back(s.transform);
   return group;
 }
 
 FigureCount countFigure(const std::vector<FigureCube>& cubes) {
-  const std::vector<FigureCube> sorted = sortedCubes(cubes);
-  const CellIndex index(cellsOf(sorted));
-  const std::vector<Symmetry> group = findSymmetries(sorted, index);
-
+  const SweptFigure figure(cubes);
+  const auto& [sorted, index, group] = figure;
   FigureCount count;
   count.groupOrder = static_cast<int>(group.size());
   if (cubes.size() != static_cast<std::size_t>(kFigureCubes)) return count;
@@ -418,6 +527,68 @@ FigureCount countFigure(const std::vector<FigureCube>& cubes) {
     }
   }
   return count;
+}
+
+FigureSolutions listSolutions(const std::vector<FigureCube>& cubes) {
+  const SweptFigure figure(cubes);
+  const auto& [sorted, index, group] = figure;
+  FigureSolutions result;
+  result.groupOrder = static_cast<int>(group.size());
+  if (cubes.size() != static_cast<std::size_t>(kFigureCubes)) return result;
+
+  std::vector<Cell> textCells = cellsOf(cubes);
+  std::sort(textCells.begin(), textCells.end());
+  std::vector<SymmetryReading> readings;
+  for (const Symmetry& symmetry : group) {
+    std::array<std::uint8_t, kFigureCubes> before{};  // compact cell -> the cell it came from
+    for (std::size_t c = 0; c < symmetry.permutation.size(); ++c)
+      before[static_cast<std::size_t>(symmetry.permutation[c])] = static_cast<std::uint8_t>(c);
+    SymmetryReading reading{{}, symmetry.reflection};
+    for (std::size_t t = 0; t < textCells.size(); ++t)
+      reading.source[t] = before[static_cast<std::size_t>(index.find(textCells[t]))];
+    readings.push_back(reading);
+  }
+
+  // Each filling the search reaches gives the smallest reading of its orbit; the orbits met more
+  // than once are merged by sorting.
+  FillingSearch search(sorted, index, group);
+  std::vector<std::string> found;
+  search.visitFillings([&](const std::array<std::uint32_t, kPieceTotal>& masks) {
+    std::array<char, kFigureCubes> pieceOf{};
+    for (std::size_t p = 0; p < kPieceTotal; ++p) {
+      for (std::uint32_t rest = masks[p]; rest != 0; rest &= rest - 1)
+        pieceOf[static_cast<std::size_t>(std::countr_zero(rest))] = static_cast<char>('1' + p);
+    }
+    std::string best(kFigureCubes, '9');
+    for (const SymmetryReading& reading : readings) {
+      auto digit = [&](std::size_t t) {
+        const char d = pieceOf[reading.source[t]];
+        return reading.reflection && (d == '5' || d == '6') ? static_cast<char>('5' + '6' - d) : d;
+      };
+      std::size_t t = 0;
+      while (t < best.size() && digit(t) == best[t])
+        ++t;
+      if (t == best.size() || digit(t) > best[t]) continue;
+      for (; t < best.size(); ++t)
+        best[t] = digit(t);
+    }
+    found.push_back(std::move(best));
+  });
+  search.run();
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  result.representatives = std::move(found);
+  return result;
+}
+
+std::vector<FigureCube> filledCubes(const std::vector<FigureCube>& cubes,
+                                    const std::string& digits) {
+  std::vector<FigureCube> filled = cubes;
+  std::sort(filled.begin(), filled.end());
+  assert(digits.size() == filled.size());
+  for (std::size_t t = 0; t < filled.size(); ++t)
+    filled[t].piece = digits[t] - '0';
+  return filled;
 }
 
 }  // namespace vexolite::catalog

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "catalog_figure.h"
@@ -29,5 +30,23 @@ std::vector<int> symmetryGroup(const std::vector<FigureCube>& cubes);
 // Counts a figure. A figure of other than 27 cubes has no filling. Precondition: the cells are
 // distinct.
 FigureCount countFigure(const std::vector<FigureCube>& cubes);
+
+// The solutions of a figure, one per class of fillings that its symmetries map onto each other
+// (the classes countFigure counts). A filling reads as a digit string: the piece of every cube in
+// text order (layer, row, cell). Each class is given by its smallest string over the class, a
+// reflection exchanging the digits 5 and 6, and the strings are sorted.
+struct FigureSolutions {
+  std::vector<std::string> representatives;
+  int groupOrder = 0;
+};
+
+// Lists a figure's solutions; cubes fixed to a piece keep it. A figure of other than 27 cubes
+// has none. Precondition: the cells are distinct.
+FigureSolutions listSolutions(const std::vector<FigureCube>& cubes);
+
+// The cubes in text order, each with the piece its digit in `digits` gives. Precondition:
+// digits has one digit 1..7 per cube, as listSolutions gives them.
+std::vector<FigureCube> filledCubes(const std::vector<FigureCube>& cubes,
+                                    const std::string& digits);
 
 }  // namespace vexolite::catalog

@@ -9,30 +9,37 @@
 
 namespace vexolite::catalog {
 
-std::vector<FigureCount> countFigures(const std::vector<std::vector<FigureCube>>& figures,
-                                      unsigned threads, const CountProgress& progress) {
-  std::vector<FigureCount> results(figures.size());
+void forEachInParallel(std::size_t total, unsigned threads,
+                       const std::function<void(std::size_t)>& work,
+                       const CountProgress& progress) {
   if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
-  threads = static_cast<unsigned>(
-      std::min<std::size_t>(threads, std::max<std::size_t>(1, figures.size())));
+  threads = static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(1, total)));
   std::atomic<std::size_t> next{0};
   std::size_t done = 0;
   std::mutex progressLock;
-  auto work = [&] {
-    for (std::size_t n = next++; n < figures.size(); n = next++) {
-      results[n] = countFigure(figures[n]);
+  auto take = [&] {
+    for (std::size_t n = next++; n < total; n = next++) {
+      work(n);
       if (progress) {
         const std::lock_guard<std::mutex> hold(progressLock);
-        progress(++done, figures.size());
+        progress(++done, total);
       }
     }
   };
   std::vector<std::thread> pool;
   for (unsigned t = 1; t < threads; ++t)
-    pool.emplace_back(work);
-  work();
+    pool.emplace_back(take);
+  take();
   for (std::thread& thread : pool)
     thread.join();
+}
+
+std::vector<FigureCount> countFigures(const std::vector<std::vector<FigureCube>>& figures,
+                                      unsigned threads, const CountProgress& progress) {
+  std::vector<FigureCount> results(figures.size());
+  forEachInParallel(
+      figures.size(), threads, [&](std::size_t n) { results[n] = countFigure(figures[n]); },
+      progress);
   return results;
 }
 
