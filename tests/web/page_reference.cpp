@@ -2,14 +2,14 @@
 // over a stand-in window and the desktop's own export platform.
 // SPDX-License-Identifier: MIT
 //   page_reference CATALOGUE OUTDIR STEP...
-// Steps: key:NAME (Enter, Right, End, PageDown, F1, ...), typed:TEXT, press:X,Y,
-// choose:CONTROL (OnePieceHelpOption, PieceT, ...), export, pages. After step n it writes
-// OUTDIR/n.rgb, the figure view's pixels (640 x 480, three bytes each, row by row); an export
-// also writes OUTDIR/n.bmp, the case image as the desktop writes it, and pages every page the
-// desktop wrote, under its own name.
+// Steps: key:NAME (Enter, Right, End, PageDown, F1), typed:TEXT, press:X,Y, help:0 or help:1
+// (without or with one piece), piece:N (the option of piece N, 1 to 7), export, pages. After
+// step n it writes OUTDIR/n.rgb, the figure view's pixels (640 x 480, three bytes each, row by
+// row); an export also writes OUTDIR/n.bmp, the case image as the desktop writes it, and pages
+// every page the desktop wrote, under its own name.
 #include <QApplication>
 #include <cstdio>
-#include <fstream>
+#include <cstdlib>
 #include <map>
 
 #include "qt/qt_export_platform.h"
@@ -18,69 +18,36 @@
 namespace vexolite::test {
 namespace {
 
-const std::map<std::string, Key> kKeys{
-    {"Enter", Key::Enter}, {"Right", Key::Right},     {"Left", Key::Left},
-    {"Up", Key::Up},       {"Down", Key::Down},       {"Home", Key::Home},
-    {"End", Key::End},     {"PageUp", Key::PageUp},   {"PageDown", Key::PageDown},
-    {"F1", Key::F1},       {"Plus", Key::KeypadPlus}, {"Minus", Key::KeypadMinus},
-};
-
-std::optional<Control> controlNamed(const std::string& name) {
-  const std::map<std::string, Control> options{{"NoHelpOption", Control::NoHelpOption},
-                                               {"OnePieceHelpOption", Control::OnePieceHelpOption},
-                                               {"PieceV", Control::PieceV},
-                                               {"PieceL", Control::PieceL},
-                                               {"PieceT", Control::PieceT},
-                                               {"PieceZ", Control::PieceZ},
-                                               {"PieceRightScrew", Control::PieceRightScrew},
-                                               {"PieceLeftScrew", Control::PieceLeftScrew},
-                                               {"PieceTripod", Control::PieceTripod}};
-  const auto found = options.find(name);
-  if (found == options.end()) return std::nullopt;
-  return found->second;
-}
-
-void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
+const std::map<std::string, Key> kKeys{{"Enter", Key::Enter},
+                                       {"Right", Key::Right},
+                                       {"End", Key::End},
+                                       {"PageDown", Key::PageDown},
+                                       {"F1", Key::F1}};
 
 // One step; false for a step it does not know.
 bool play(ViewerRun& run, const std::string& step) {
   const std::size_t colon = step.find(':');
   const std::string verb = step.substr(0, colon);
   const std::string argument = colon == std::string::npos ? "" : step.substr(colon + 1);
+  const int number = std::atoi(argument.c_str());
   if (verb == "key" && kKeys.contains(argument)) {
     run.viewer.keyPressed(kKeys.at(argument));
   } else if (verb == "typed") {
     run.controls.texts[FakeControls::index(Control::CaseNumberBox)] = argument;
     run.viewer.caseNumberEdited();
   } else if (verb == "press") {
-    const std::size_t comma = argument.find(',');
-    run.viewer.pressOnView(std::stod(argument.substr(0, comma)),
-                           std::stod(argument.substr(comma + 1)));
-  } else if (verb == "choose" && controlNamed(argument)) {
+    run.viewer.pressOnView(number, std::atoi(argument.substr(argument.find(',') + 1).c_str()));
+  } else if (verb == "help") {
     // Option buttons of one group exclude each other, as the window's do.
-    const Control option = *controlNamed(argument);
-    const bool help = option == Control::NoHelpOption || option == Control::OnePieceHelpOption;
-    for (Control other :
-         help ? std::vector<Control>{Control::NoHelpOption, Control::OnePieceHelpOption}
-              : std::vector<Control>(kPieceOptions.begin(), kPieceOptions.end())) {
-      run.check(other, other == option);
-    }
-    if (help) {
-      run.viewer.chooseHelp(option == Control::OnePieceHelpOption);
-    } else {
-      run.viewer.choosePiece(
-          static_cast<int>(std::find(kPieceOptions.begin(), kPieceOptions.end(), option) -
-                           kPieceOptions.begin()) +
-          1);
-    }
-  } else if (verb == "export") {
-    run.viewer.buttonClicked(Command::ExportCase);
-  } else if (verb == "pages") {
-    run.viewer.buttonClicked(Command::ComposePages);
+    run.check(Control::NoHelpOption, number == 0);
+    run.check(Control::OnePieceHelpOption, number == 1);
+    run.viewer.chooseHelp(number == 1);
+  } else if (verb == "piece" && number >= 1 && number <= static_cast<int>(kPieceOptions.size())) {
+    for (int n = 1; n <= static_cast<int>(kPieceOptions.size()); ++n)
+      run.check(kPieceOptions[static_cast<std::size_t>(n - 1)], n == number);
+    run.viewer.choosePiece(number);
+  } else if (verb == "export" || verb == "pages") {
+    run.viewer.buttonClicked(verb == "export" ? Command::ExportCase : Command::ComposePages);
   } else {
     return false;
   }
@@ -105,24 +72,22 @@ int main(int argc, char* argv[]) {
   run.controls.platform = &platform;
   run.viewer.start();
   for (int n = 3; n < argc; ++n) {
-    if (!test::play(run, argv[n])) {
+    const std::string step = argv[n], stem = std::to_string(n - 3);
+    if (!test::play(run, step)) {
       std::fprintf(stderr, "page_reference: unknown step %s\n", argv[n]);
       return 2;
     }
-    const std::string stem = std::to_string(n - 3);
     std::vector<std::uint8_t> rgb;
-    for (const Rgb& p : run.viewer.picture(Control::FigureView).pixels()) {
+    for (const Rgb& p : run.viewer.picture(Control::FigureView).pixels())
       rgb.insert(rgb.end(), {p.r, p.g, p.b});
-    }
-    test::writeBytes(out / (stem + ".rgb"), rgb);
+    test::writeFile(out / (stem + ".rgb"), rgb);
     for (const auto& entry : std::filesystem::directory_iterator(run.work.path())) {
       const std::string name = entry.path().filename().string();
-      const auto copy = [&](const std::filesystem::path& to) {
-        std::filesystem::copy_file(entry.path(), to,
+      if ((step == "export" && name.starts_with("caso")) ||
+          (step == "pages" && name.starts_with("vexo-pag"))) {
+        std::filesystem::copy_file(entry.path(), out / (step == "export" ? stem + ".bmp" : name),
                                    std::filesystem::copy_options::overwrite_existing);
-      };
-      if (std::string(argv[n]) == "export" && name.starts_with("caso")) copy(out / (stem + ".bmp"));
-      if (std::string(argv[n]) == "pages" && name.starts_with("vexo-pag")) copy(out / name);
+      }
     }
   }
   return 0;

@@ -4,18 +4,7 @@
 # languages, its files and downloads, its address and its focus.
 #   page_test.py GROUP --site DIR --reference PROGRAM --catalogue FILE --work DIR
 # SPDX-License-Identifier: MIT
-import argparse
-import base64
-import functools
-import io
-import http.server
-import os
-import shutil
-import subprocess
-import sys
-import threading
-import time
-import zipfile
+import argparse, base64, functools, http.server, io, os, shutil, subprocess, sys, threading, time, zipfile
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -29,7 +18,7 @@ START_EN = "On the next screen press Enter to start the system"
 
 
 class Failure(Exception):
-    pass
+    """A check that failed, with what it expected."""
 
 
 def check(condition, what):
@@ -37,44 +26,39 @@ def check(condition, what):
         raise Failure(what)
 
 
-class Site:
-    """The site folder served on 127.0.0.1 at a free port, quietly."""
-
-    def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=folder)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
-        self.requests = QuietHandler.requests
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def close(self):
-        self.server.shutdown()
-
-
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    """Serves the site folder, noting each request instead of logging it."""
     requests = []
 
     def log_message(self, *args):
         QuietHandler.requests.append(self.path)
 
 
+def serve(folder):
+    """The site folder served on 127.0.0.1 at a free port; the server and its address."""
+    server = http.server.ThreadingHTTPServer(
+        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, "http://127.0.0.1:%d/" % server.server_address[1]
+
+
 class Page:
     """Chromium on the page, with the helpers the checks share."""
 
-    def __init__(self, site, downloads, address="", scale=1):
+    def __init__(self, args, address="", scale=1):
         options = webdriver.ChromeOptions()
         for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
                          "--window-size=1100,800", "--force-device-scale-factor=%s" % scale):
             options.add_argument(argument)
-        options.add_experimental_option("prefs", {"download.default_directory": downloads,
-                                                  "download.prompt_for_download": False,
-                                                  "profile.default_content_setting_values.automatic_downloads": 1})
+        options.add_experimental_option("prefs", {
+            "download.default_directory": args.downloads, "download.prompt_for_download": False,
+            "profile.default_content_setting_values.automatic_downloads": 1})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
-                                    {"behavior": "allow", "downloadPath": downloads})
-        self.downloads = downloads
-        self.driver.get(site.url + address)
+                                    {"behavior": "allow", "downloadPath": args.downloads})
+        self.downloads = args.downloads
+        self.driver.get(args.url + address)
         WebDriverWait(self.driver, 10).until(
             lambda d: d.execute_script("return document.body.dataset.ready === 'true'"))
 
@@ -86,41 +70,34 @@ class Page:
 
     def message(self):
         """The open message box's text, or None."""
-        return self.run("const d = document.getElementById('message');"
-                        "return d.open ? document.getElementById('message-text').textContent : null;")
+        return self.run("return document.getElementById('message').open ? "
+                        "document.getElementById('message-text').textContent : null;")
 
-    def close_message(self, expected=None):
+    def close_message(self, expected):
         # A dialog opens from the previous one's close event, a moment after the key.
         deadline = time.time() + 5
-        text = self.message()
-        while text is None and time.time() < deadline:
+        while (text := self.message()) is None and time.time() < deadline:
             time.sleep(0.02)
-            text = self.message()
-        check(text is not None, "a message box is open")
-        if expected is not None:
-            check(text == expected, "the message says %r, not %r" % (text, expected))
+        check(text == expected, "the message box says %r, not %r" % (text, expected))
         self.keys(Keys.ENTER)
         check(self.message() != text or self.message() is None, "Enter closes the message box")
-        return text
 
     def focus(self):
         return self.run("return document.activeElement.id || document.activeElement.closest('label')?.id || '';")
 
-    def canvas(self, name="FigureView"):
-        """The canvas's pixels as RGB bytes, row by row."""
-        encoded = self.run("""
-            const c = document.getElementById(arguments[0]);
+    def same_pixels(self, expected, what):
+        """The figure view's pixels, as RGB bytes row by row, against the desktop's."""
+        shown = base64.b64decode(self.run("""
+            const c = document.getElementById('FigureView');
             const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
             let text = '';
-            for (let i = 0; i < data.length; i += 4) {
-              text += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
-            }
-            return btoa(text);""", name)
-        return base64.b64decode(encoded)
+            for (let i = 0; i < data.length; i += 4) text += String.fromCharCode(...data.subarray(i, i + 3));
+            return btoa(text);"""))
+        check(shown == expected, "%s: the canvas differs from the desktop's picture" % what)
 
-    def severe_errors(self):
-        return [entry for entry in self.driver.get_log("browser")
-                if entry["level"] == "SEVERE"]
+    def check_no_errors(self):
+        errors = [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+        check(errors == [], "no errors: %s" % errors)
 
     def downloaded(self, name, timeout=10):
         path = os.path.join(self.downloads, name)
@@ -147,91 +124,78 @@ class Page:
 
 
 def reference(args, steps):
-    """The desktop's figure view after each step, and its case image for an export."""
+    """The desktop's folder of files after the steps, and its figure view after each step."""
     out = os.path.join(args.work, "reference")
     shutil.rmtree(out, ignore_errors=True)
     os.makedirs(out)
     subprocess.run([args.reference, args.catalogue, out] + steps, check=True)
-    pictures = []
-    for n in range(len(steps)):
-        with open(os.path.join(out, "%d.rgb" % n), "rb") as file:
-            pictures.append(file.read())
-    return out, pictures
+    return out, [read(os.path.join(out, "%d.rgb" % n)) for n in range(len(steps))]
 
 
-def same_pixels(page, expected, what):
-    shown = page.canvas()
-    if shown != expected:
-        wrong = sum(1 for a, b in zip(shown[::3], expected[::3]) if a != b)
-        raise Failure("%s: the canvas differs from the desktop's picture (%d pixels of 640 x 480)"
-                      % (what, wrong))
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
 
 
-def check_pixels(args, site, scale):
+def check_pixels(args, scale):
     """The start message, Enter, a turn, steps by number and by solutions, a typed number, a
     click on the plan, the help with a piece and the help box: the canvas is the desktop's
-    picture after each; "BMP" downloads the desktop's case image."""
-    steps = ["key:Enter", "key:Right", "key:End", "key:PageDown", "typed:1", "typed:12",
-             "typed:123", "press:545,460", "choose:OnePieceHelpOption", "choose:PieceT",
-             "key:F1", "export", "pages"]
-    out, pictures = reference(args, steps)
+    picture after each; "BMP" and "pag BMP" download the desktop's files."""
+    click = lambda selector: page.driver.find_element(By.CSS_SELECTOR, selector).click()
+    actions = [
+        ("key:Enter", lambda: page.keys(Keys.ENTER)),
+        ("key:Right", lambda: page.keys(Keys.ARROW_RIGHT)),
+        ("key:End", lambda: page.keys(Keys.END)),
+        ("key:PageDown", lambda: page.keys(Keys.PAGE_DOWN)),
+        ("typed:1", lambda: page.keys(Keys.CONTROL + "a" + Keys.NULL, "1")),
+        ("typed:12", lambda: page.keys("2")),
+        ("typed:123", lambda: page.keys("3")),
+        ("press:545,460", lambda: ActionChains(page.driver).move_to_element_with_offset(
+            page.driver.find_element(By.ID, "FigureView"), 545 - 320, 460 - 240).click().perform()),
+        ("help:1", lambda: click("#OnePieceHelpOption input")),
+        ("piece:3", lambda: click("#PieceT input")),
+        ("key:F1", lambda: (page.keys(Keys.F1), page.close_message(""))),
+        ("export", lambda: click("#ExportCaseButton")),
+        ("pages", lambda: click("#ComposePagesButton")),
+    ]
+    out, pictures = reference(args, [step for step, _ in actions])
     check(pictures[6] != pictures[7], "the click on the plan changes the desktop's picture")
-    page = Page(site, args.downloads, "?lang=es", scale)
+    page = Page(args, "?lang=es", scale)
     try:
         page.close_message(START_ES)
         check(page.focus() == "CaseNumberBox", "the focus is back in the case-number box")
-        actions = {
-            "key:Enter": lambda: page.keys(Keys.ENTER),
-            "key:Right": lambda: page.keys(Keys.ARROW_RIGHT),
-            "key:End": lambda: page.keys(Keys.END),
-            "key:PageDown": lambda: page.keys(Keys.PAGE_DOWN),
-            "typed:1": lambda: page.keys(Keys.CONTROL + "a" + Keys.NULL, "1"),
-            "typed:12": lambda: page.keys("2"),
-            "typed:123": lambda: page.keys("3"),
-            "press:545,460": lambda: ActionChains(page.driver).move_to_element_with_offset(
-                page.driver.find_element(By.ID, "FigureView"), 545 - 320, 460 - 240).click().perform(),
-            "choose:OnePieceHelpOption": lambda: page.driver.find_element(
-                By.CSS_SELECTOR, "#OnePieceHelpOption input").click(),
-            "choose:PieceT": lambda: page.driver.find_element(By.CSS_SELECTOR, "#PieceT input").click(),
-            "key:F1": lambda: (page.keys(Keys.F1), page.close_message("")),
-            "export": lambda: page.driver.find_element(By.ID, "ExportCaseButton").click(),
-            "pages": lambda: page.driver.find_element(By.ID, "ComposePagesButton").click(),
-        }
-        for n, step in enumerate(steps):
-            if step.startswith("choose") or step in ("export", "pages"):
+        for n, (step, action) in enumerate(actions):
+            if step in ("help:1", "piece:3", "export", "pages"):
                 page.run("document.getElementById('CaseNumberBox').focus()")
-            actions[step]()
-            same_pixels(page, pictures[n], step)
-        with open(os.path.join(out, "%d.bmp" % steps.index("export")), "rb") as file:
-            check(page.downloaded("caso123 .BMP") == file.read(),
-                  "the downloaded case image is the desktop's file, byte for byte")
-        with open(os.path.join(out, "vexo-pag01.bmp"), "rb") as file:
-            check(page.downloaded("vexo-pag01.bmp") == file.read(),
-                  "the downloaded page is the desktop's file, byte for byte")
-        check(page.severe_errors() == [], "no errors: %s" % page.severe_errors())
+            action()
+            page.same_pixels(pictures[n], step)
+        check(page.downloaded("caso123 .BMP") == read(os.path.join(out, "11.bmp")),
+              "the downloaded case image is the desktop's file, byte for byte")
+        check(page.downloaded("vexo-pag01.bmp") == read(os.path.join(out, "vexo-pag01.bmp")),
+              "the downloaded page is the desktop's file, byte for byte")
+        page.check_no_errors()
     finally:
         page.quit()
 
 
-def check_texts(args, site):
+def check_texts(args):
     """Captions, a tool tip, the start message and the page's language, in Spanish and English."""
     expected = {
-        "es": {"DrawButton": "Dibujar", "HelpButton": "Ayuda", "ZoomInButton": "Acercar",
-               "ExportAllButton": "all BMP", "start": START_ES,
-               "tip": "Pulsando la tecla [ + ] o haciendo click aqui, la imagen se acercará."},
-        "en": {"DrawButton": "Draw", "HelpButton": "Help", "ZoomInButton": "Zoom in",
-               "ExportAllButton": "all BMP", "start": START_EN,
-               "tip": args.english_tip},
+        "es": ("Dibujar", "Acercar", "all BMP", START_ES, "Caso ",
+               "Pulsando la tecla [ + ] o haciendo click aqui, la imagen se acercará."),
+        "en": ("Draw", "Zoom in", "all BMP", START_EN, "Case ",
+               "Pressing the [ + ] key or clicking here zooms the image in."),
     }
-    for language, texts in expected.items():
-        page = Page(site, args.downloads, "?lang=" + language)
+    for language, (draw, zoom, export_all, start, label, tip) in expected.items():
+        page = Page(args, "?lang=" + language)
         try:
             check(page.run("return document.documentElement.lang") == language,
                   "the page's lang attribute is " + language)
-            page.close_message(texts["start"])
-            for control in ("DrawButton", "HelpButton", "ZoomInButton", "ExportAllButton"):
-                shown = page.run("return document.getElementById(arguments[0]).textContent", control)
-                check(shown == texts[control], "%s says %r in %s" % (control, shown, language))
+            page.close_message(start)
+            shown = page.run("return ['DrawButton', 'ZoomInButton', 'ExportAllButton'].map("
+                             "(id) => document.getElementById(id).textContent)"
+                             ".concat(document.getElementById('ZoomInButton').title)")
+            check(shown == [draw, zoom, export_all, tip], "captions and tool tip: %s" % shown)
             # Places in twips at 15 to the CSS pixel, rounded: DrawButton at (11221, 3646),
             # 810 x 405; the piece option PieceT at (120, 615) inside its frame at (9601, 4860).
             place = page.run("""
@@ -246,36 +210,32 @@ def check_texts(args, site):
                   "the viewer starts at 801 x 480 inside its border and can be resized: %s" % place[:3])
             check(place[3:7] == [748, 243, 54, 27], "DrawButton's place and size: %s" % place[3:7])
             check(place[7:] == [648, 365], "PieceT's place in its frame: %s" % place[7:])
-            tip = page.run("return document.getElementById('ZoomInButton').title")
-            check(tip == texts["tip"], "the tool tip of ZoomInButton is %r" % tip)
             page.keys(Keys.ENTER)
-            label = page.run("return document.getElementById('FigureView').getAttribute('aria-label')")
-            check(label.startswith("Caso " if language == "es" else "Case "),
-                  "the figure view's label %r is in %s" % (label, language))
+            shown = page.run("return document.getElementById('FigureView').getAttribute('aria-label')")
+            check(shown.startswith(label), "the figure view's label %r is in %s" % (shown, language))
         finally:
             page.quit()
 
 
-def check_files(args, site):
+def check_files(args):
     """A bad case file dropped gives its message and the page keeps running; the good one
     dropped again draws again; "all BMP" offers the whole folder as one zip; nothing but the
     page's own files is requested."""
-    page = Page(site, args.downloads, "?lang=es")
+    bad = "El archivo /vexolite/VEXOLITE.DAT mide 10 bytes, menos que un caso de 154 bytes: " \
+          "no tiene ningun caso."
+    page = Page(args, "?lang=es")
     try:
         page.close_message(START_ES)
         page.drop("malo.dat", b"1" * 10)
-        page.close_message("El archivo /vexolite/VEXOLITE.DAT mide 10 bytes, menos que un caso de "
-                           "154 bytes: no tiene ningun caso.")
+        page.close_message(bad)
         page.close_message(START_ES)
         page.keys(Keys.ENTER)
-        page.close_message("El archivo /vexolite/VEXOLITE.DAT mide 10 bytes, menos que un caso de "
-                           "154 bytes: no tiene ningun caso.")
-        with open(args.catalogue, "rb") as file:
-            page.drop("VEXOLITE.DAT", file.read())
+        page.close_message(bad)
+        page.drop("VEXOLITE.DAT", read(args.catalogue))
         page.close_message(START_ES)
         page.keys(Keys.ENTER)
         check(page.run("return location.hash") != "", "the good catalogue draws a case")
-        same_pixels(page, reference(args, ["key:Enter"])[1][0], "the last case, again")
+        page.same_pixels(reference(args, ["key:Enter"])[1][0], "the last case, again")
         page.run("document.getElementById('ExportAllButton').click()")
         with zipfile.ZipFile(io.BytesIO(page.downloaded("vexolite.zip", timeout=60))) as archive:
             check(archive.testzip() is None, "the folder's archive reads back whole")
@@ -284,8 +244,8 @@ def check_files(args, site):
             check(len(names) == 2 * records and
                   len([n for n in names if n.startswith("caso")]) == records,
                   "the archive holds both images of every record: %d files" % len(names))
-        check(page.severe_errors() == [], "no errors: %s" % page.severe_errors())
-        foreign = [path for path in site.requests if path.split("?")[0].split("#")[0] not in (
+        page.check_no_errors()
+        foreign = [path for path in QuietHandler.requests if path.split("?")[0].split("#")[0] not in (
             "/", "/index.html", "/vexolite.css", "/page.js", "/vexolite.js", "/vexolite.wasm",
             "/VEXOLITE.DAT", "/vexolite_en.json") and not path.startswith("/fonts/")]
         check(foreign == [], "requests only for the page's own files: %s" % foreign)
@@ -301,16 +261,16 @@ def end_and_start_again(page):
     page.close_message(START_ES)
 
 
-def check_address(args, site):
+def check_address(args):
     """An address with a case number opens that case after the start message's Enter; the
     address follows the steps; Tab leaves the viewer; Esc ends the session, which starts again."""
     _, pictures = reference(args, ["typed:123"])
-    page = Page(site, args.downloads, "?lang=es#123")
+    page = Page(args, "?lang=es#123")
     try:
         page.close_message(START_ES)
         page.keys(Keys.ENTER)
         check(page.run("return location.hash") == "#123", "the addressed case is shown")
-        same_pixels(page, pictures[0], "case 123 from the address")
+        page.same_pixels(pictures[0], "case 123 from the address")
         # A window smaller than the page, so that the page could scroll.
         page.driver.set_window_size(500, 350)
         check(page.run("return document.documentElement.scrollHeight > window.innerHeight"),
@@ -321,25 +281,24 @@ def check_address(args, site):
             page.keys(key)
         check(page.run("return [window.scrollX, window.scrollY]") == [0, 0],
               "the viewer's keys do not scroll the page")
-        left = False
         for _ in range(60):
             page.keys(Keys.TAB)
             if not page.run("return document.getElementById('viewer').contains(document.activeElement)"):
-                left = True
                 break
-        check(left, "Tab moves the focus out of the viewer")
+        else:
+            raise Failure("Tab moves the focus out of the viewer")
         page.run("document.getElementById('CaseNumberBox').focus()")
         end_and_start_again(page)
     finally:
         page.quit()
     # An address that is no case number, not even valid percent-encoding, shows the last case.
     _, pictures = reference(args, ["key:Enter"])
-    page = Page(site, args.downloads, "?lang=es#%E0%A4%A")
+    page = Page(args, "?lang=es#%E0%A4%A")
     try:
         page.close_message(START_ES)
         page.keys(Keys.ENTER)
-        same_pixels(page, pictures[0], "the last case for a broken address")
-        check(page.severe_errors() == [], "no errors: %s" % page.severe_errors())
+        page.same_pixels(pictures[0], "the last case for a broken address")
+        page.check_no_errors()
         end_and_start_again(page)
     finally:
         page.quit()
@@ -348,10 +307,8 @@ def check_address(args, site):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("group", choices=["pixels", "texts", "files", "address"])
-    parser.add_argument("--site", required=True)
-    parser.add_argument("--reference", required=True)
-    parser.add_argument("--catalogue", required=True)
-    parser.add_argument("--work", required=True)
+    for option in ("--site", "--reference", "--catalogue", "--work"):
+        parser.add_argument(option, required=True)
     args = parser.parse_args()
     if not os.path.exists(os.path.join(args.site, "index.html")):
         print("page_test: no site in %s; scripts/build-web makes it" % args.site, file=sys.stderr)
@@ -359,25 +316,20 @@ def main():
     shutil.rmtree(args.work, ignore_errors=True)
     args.downloads = os.path.join(args.work, "downloads")
     os.makedirs(args.downloads)
-    args.english_tip = "Pressing the [ + ] key or clicking here zooms the image in."
-    site = Site(args.site)
+    server, args.url = serve(args.site)
     try:
         if args.group == "pixels":
-            check_pixels(args, site, 1)
+            check_pixels(args, 1)
             shutil.rmtree(args.downloads)
             os.makedirs(args.downloads)
-            check_pixels(args, site, 2)
-        elif args.group == "texts":
-            check_texts(args, site)
-        elif args.group == "files":
-            check_files(args, site)
+            check_pixels(args, 2)
         else:
-            check_address(args, site)
+            {"texts": check_texts, "files": check_files, "address": check_address}[args.group](args)
     except Failure as failure:
         print("page_test %s: %s" % (args.group, failure), file=sys.stderr)
         return 1
     finally:
-        site.close()
+        server.shutdown()
     print("page_test %s: passed" % args.group)
     return 0
 

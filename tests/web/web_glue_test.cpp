@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <cstdio>
 #include <random>
@@ -22,13 +23,10 @@ namespace {
 RasterSurface noise(int width, int height, unsigned seed) {
   std::mt19937 random(seed);
   RasterSurface surface(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      surface.setColour(Rgb{static_cast<std::uint8_t>(random()),
-                            static_cast<std::uint8_t>(random()),
-                            static_cast<std::uint8_t>(random())});
-      surface.plot(x, y);
-    }
+  for (int n = 0; n < width * height; ++n) {
+    surface.setColour(Rgb{static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
+                          static_cast<std::uint8_t>(random())});
+    surface.plot(n % width, n / width);
   }
   return surface;
 }
@@ -37,12 +35,7 @@ RasterSurface noise(int width, int height, unsigned seed) {
 // the export stamps: the glyph table inks exactly what the desktop's renderer inks.
 TEST(CaptionGlyphs, InkWhatTheDesktopsRendererInks) {
   qt::QtExportPlatform desktop;
-  std::vector<std::string> texts = {" CASO:   123   ",
-                                    " SOLU:   240 ",
-                                    "123.4 ",
-                                    "  240",
-                                    " CASE:   705   \r\n SOLS: 12345",
-                                    "a\nb"};
+  std::vector<std::string> texts = {" CASO:   123   ", " CASE:   705   \r\n SOLS: 12345", "a\nb"};
   std::string all;
   for (char c = ' '; c <= '~'; ++c)
     all += c;
@@ -74,68 +67,58 @@ TEST(BmpCodec, WritesTheDesktopsBytesAndReadsThemBack) {
   }
 }
 
+// The BMP files Qt writes for a pattern of this size at 24, 8, 1 and 32 bits a pixel.
+std::vector<std::vector<std::uint8_t>> qtPictures(int width, int height) {
+  QImage colours(width, height, QImage::Format_RGB32);
+  for (int n = 0; n < width * height; ++n) {
+    const int x = n % width, y = n / width;
+    colours.setPixel(x, y, qRgb(x * 7 % 256, y * 40 % 256, (x * y) % 256));
+  }
+  std::vector<std::vector<std::uint8_t>> files;
+  for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_Indexed8,
+                                      QImage::Format_Mono, QImage::Format_ARGB32}) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(colours.convertToFormat(format).save(&buffer, "BMP"));
+    files.emplace_back(bytes.begin(), bytes.end());
+  }
+  return files;
+}
+
 // Pictures of other depths and row orders, written by Qt, read as the desktop reads them; a
 // larger picture is cut, a smaller one leaves the rest; what cannot be read leaves the surface.
 TEST(BmpCodec, ReadsOtherDepthsAsTheDesktopDoes) {
   TempFolder folder;
   qt::QtExportPlatform desktop;
-  QImage colours(150, 9, QImage::Format_RGB32);
-  for (int y = 0; y < colours.height(); ++y)
-    for (int x = 0; x < colours.width(); ++x)
-      colours.setPixel(x, y, qRgb(x * 7 % 256, y * 40, (x * y) % 256));
-  const std::vector<QImage> images = {colours, colours.convertToFormat(QImage::Format_Indexed8),
-                                      colours.convertToFormat(QImage::Format_Mono),
-                                      colours.convertToFormat(QImage::Format_ARGB32)};
-  for (std::size_t n = 0; n < images.size(); ++n) {
-    const auto file = folder / ("p" + std::to_string(n) + ".bmp");
-    ASSERT_TRUE(images[n].save(QString::fromStdString(file.string()), "BMP"));
+  for (const std::vector<std::uint8_t>& bytes : qtPictures(150, 9)) {
+    writeFile(folder / "p.bmp", bytes);
     RasterSurface expected = noise(143, 115, 3), read = expected;
-    ASSERT_FALSE(desktop.loadPicture(file, expected));
-    const std::vector<std::uint8_t> bytes = readFile(file);
-    ASSERT_FALSE(paintBmp(bytes, read)) << n;
-    EXPECT_TRUE(read.pixels() == expected.pixels()) << "depth " << images[n].depth();
+    ASSERT_FALSE(desktop.loadPicture(folder / "p.bmp", expected));
+    ASSERT_FALSE(paintBmp(bytes, read));
+    EXPECT_TRUE(read.pixels() == expected.pixels()) << "depth " << int{bytes.at(28)};
   }
-  // A top-down picture: the header's height is negative and the first row stored is the top.
-  std::vector<std::uint8_t> topDown = encodeBmp24(noise(5, 3, 9));
-  const RasterSurface bottomUpRead = [&] {
-    RasterSurface s(5, 3);
-    paintBmp(topDown, s);
-    return s;
-  }();
+  // A top-down picture: the header's height is negative and the first row stored is the top;
+  // 16 bits a pixel passes the layout check but is refused, leaving the surface as it was.
+  std::vector<std::uint8_t> topDown = encodeBmp24(noise(5, 3, 9)), sixteen = topDown;
+  RasterSurface bottomUp(5, 3), flipped(5, 3);
+  ASSERT_FALSE(paintBmp(topDown, bottomUp));
   const std::int32_t negative = -3;
   std::memcpy(topDown.data() + 22, &negative, 4);
-  RasterSurface flipped(5, 3);
   ASSERT_FALSE(paintBmp(topDown, flipped));
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 5; ++x)
-      EXPECT_EQ(flipped.pixel(x, y), bottomUpRead.pixel(x, 2 - y));
-  // 16 bits a pixel passes the layout check but is not read; the surface stays as it was.
-  std::vector<std::uint8_t> sixteen = encodeBmp24(noise(4, 2, 5));
+  for (int n = 0; n < 15; ++n)
+    EXPECT_EQ(flipped.pixel(n % 5, n / 5), bottomUp.pixel(n % 5, 2 - n / 5));
   sixteen[28] = 16;
-  RasterSurface untouched = noise(10, 10, 4);
-  const RasterSurface before = untouched;
-  const auto reason = paintBmp(sixteen, untouched);
-  ASSERT_TRUE(reason);
-  EXPECT_EQ(reason->text(), "no es una imagen BMP que se pueda leer");
-  EXPECT_TRUE(untouched.pixels() == before.pixels());
-  EXPECT_EQ(paintBmp(std::vector<std::uint8_t>{'B', 'M', 1}, untouched)->text(),
-            "mide 3 bytes, menos que las cabeceras de un BMP");
+  EXPECT_EQ(paintBmp(sixteen, bottomUp)->text(), "no es una imagen BMP que se pueda leer");
+  EXPECT_TRUE(bottomUp.pixels() == noise(5, 3, 9).pixels()) << "the refused picture painted";
 }
 
 // Hostile files: every header byte of small pictures of each depth changed at random, the file
 // cut anywhere. Nothing is read outside the file (the sanitizer build checks every access),
 // and a picture that is read paints only inside the surface or is refused whole.
 TEST(BmpCodec, SurvivesDamagedFiles) {
-  TempFolder folder;
-  QImage colours(9, 5, QImage::Format_RGB32);
-  colours.fill(qRgb(10, 200, 30));
-  std::vector<std::vector<std::uint8_t>> files = {encodeBmp24(noise(3, 2, 1))};
-  for (const QImage::Format format :
-       {QImage::Format_Indexed8, QImage::Format_Mono, QImage::Format_ARGB32}) {
-    const auto file = folder / "p.bmp";
-    ASSERT_TRUE(colours.convertToFormat(format).save(QString::fromStdString(file.string()), "BMP"));
-    files.push_back(readFile(file));
-  }
+  std::vector<std::vector<std::uint8_t>> files = qtPictures(9, 5);
+  files.push_back(encodeBmp24(noise(3, 2, 1)));
   std::mt19937 random(11);
   int read = 0;
   for (int n = 0; n < 40000; ++n) {
@@ -157,38 +140,31 @@ TEST(BmpCodec, SurvivesDamagedFiles) {
 }
 
 // The check value every CRC-32 implementation shares, and an archive that Python's zipfile
-// reads back whole, names and bytes alike.
+// tests and unpacks whole, names and bytes alike.
 TEST(ZipArchive, PythonReadsBackEveryStoredFile) {
   const std::string check = "123456789";
   EXPECT_EQ(crc32(std::vector<std::uint8_t>(check.begin(), check.end())), 0xCBF43926u);
   EXPECT_EQ(crc32({}), 0u);
   TempFolder folder;
-  std::vector<ZipEntry> entries = {{"caso123 .BMP", encodeBmp24(noise(143, 115, 1))},
-                                   {"vacío.txt", {}},
-                                   {"S00240-123 .bmp", {0, 1, 2, 255}}};
+  const std::vector<ZipEntry> entries = {{"caso123 .BMP", encodeBmp24(noise(143, 115, 1))},
+                                         {"vacío.txt", {}},
+                                         {"S00240-123 .bmp", {0, 1, 2, 255}}};
   writeFile(folder / "all.zip", storedZip(entries));
-  for (const ZipEntry& entry : entries)
-    writeFile(folder / ("expected-" + std::to_string(&entry - entries.data())), entry.bytes);
-  const std::string script =
-      "import sys, zipfile\n"
-      "z = zipfile.ZipFile(sys.argv[1])\n"
-      "assert z.testzip() is None\n"
-      "names = [i.filename for i in z.infolist()]\n"
-      "assert names == ['caso123 .BMP', 'vacío.txt', 'S00240-123 .bmp'], names\n"
-      "for n, name in enumerate(names):\n"
-      "    assert z.read(name) == open(sys.argv[2] + '/expected-' + str(n), 'rb').read(), name\n";
-  writeFile(folder / "check.py", std::vector<std::uint8_t>(script.begin(), script.end()));
-  const std::string command = "/usr/bin/python3 '" + (folder / "check.py").string() + "' '" +
-                              (folder / "all.zip").string() + "' '" + folder.path().string() + "'";
-  EXPECT_EQ(std::system(command.c_str()), 0);
+  const std::string command =
+      "/usr/bin/python3 -c 'import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); "
+      "assert z.testzip() is None and len(z.namelist()) == 3; z.extractall(sys.argv[2])' '" +
+      (folder / "all.zip").string() + "' '" + (folder / "out").string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  for (const ZipEntry& entry : entries) {
+    const auto file = folder / "out" / entry.name;
+    EXPECT_TRUE(std::filesystem::exists(file) && readFile(file) == entry.bytes) << entry.name;
+  }
 }
 
 TEST(BrowserKeys, KeypadSignsOnlyFromTheKeypadNamedKeysEverywhere) {
   EXPECT_EQ(keyFromBrowser("+", kKeypadLocation), Key::KeypadPlus);
   EXPECT_EQ(keyFromBrowser("-", kKeypadLocation), Key::KeypadMinus);
   EXPECT_EQ(keyFromBrowser("+", 0), Key::Other);
-  EXPECT_EQ(keyFromBrowser("-", 0), Key::Other);
-  EXPECT_EQ(keyFromBrowser("PageDown", 0), Key::PageDown);
   EXPECT_EQ(keyFromBrowser("ArrowLeft", 0), Key::Left);
   EXPECT_EQ(keyFromBrowser("Enter", kKeypadLocation), Key::Enter);
   EXPECT_EQ(keyFromBrowser("Tab", 0), Key::Other);
@@ -198,12 +174,10 @@ TEST(BrowserKeys, KeypadSignsOnlyFromTheKeypadNamedKeysEverywhere) {
 TEST(PageLanguage, TheAddressDecidesThenTheBrowsersFirstLanguage) {
   EXPECT_EQ(pageLanguage("", "es-AR"), "es");
   EXPECT_EQ(pageLanguage("", "es"), "es");
-  EXPECT_EQ(pageLanguage("", "en-US"), "en");
   EXPECT_EQ(pageLanguage("", "est"), "en");
   EXPECT_EQ(pageLanguage("", ""), "es");
   EXPECT_EQ(pageLanguage("?lang=en", "es-ES"), "en");
   EXPECT_EQ(pageLanguage("?x=1&lang=es", "de"), "es");
-  EXPECT_EQ(pageLanguage("?lang=fr", "de"), "en");
   EXPECT_EQ(pageLanguage("?lang=english", "es"), "es");
 }
 
