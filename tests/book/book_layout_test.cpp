@@ -86,6 +86,7 @@ TEST(BookOptions, SourceDateEpochGivesTheUtcDateAndRefusesWhatIsNotASecondCount)
   };
   EXPECT_EQ(std::get<std::optional<std::int64_t>>(epoch("")), std::nullopt);
   EXPECT_EQ(std::get<std::optional<std::int64_t>>(epoch("1700000000")), 1700000000);
+  EXPECT_EQ(std::get<std::optional<std::int64_t>>(epoch("0")), 0);  // 1970 itself
   for (const char* wrong : {"-1", "12a", "1.5", "253402300800", "99999999999999999999"})
     EXPECT_TRUE(std::holds_alternative<std::string>(epoch(wrong))) << wrong;
 }
