@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <climits>
 #include <random>
 #include <set>
 
@@ -67,35 +69,64 @@ TEST(ShapeFinder, FindsEveryCatalogueFigureTurnedAsItsCaseAndMirroredAsItsMirror
   }
 }
 
+// Every catalogue figure under each of the 48 transforms, as the oracle moves it.
+using Images = std::vector<std::array<Labeled, 48>>;
+
+Images imagesOf(const std::vector<CatalogFigure>& catalogue) {
+  Images images(catalogue.size());
+  for (std::size_t n = 0; n < catalogue.size(); ++n)
+    for (int t = 0; t < 48; ++t)
+      images[n][static_cast<std::size_t>(t)] = shapeOf(catalogue[n].cubes, t);
+  return images;
+}
+
 // The cases with a figure that, under one of the 48 transforms and some offset, shares 26 of its
 // 27 cells with the asked one, less those sharing all 27: a plain comparison of each transform
 // at every offset that can share 26 cells. Such an offset puts the image's first or second cell
 // on a cell of the asked figure, as at most one of its cells misses.
 std::vector<int> nearestByBruteForce(const std::vector<Cell>& asked,
-                                     const std::vector<CatalogFigure>& catalogue) {
-  std::set<Vec> cells;
-  for (const Cell& c : asked)
-    cells.insert(Vec{c.i, c.j, c.k});
-  std::vector<int> near;
-  for (const CatalogFigure& figure : catalogue) {
+                                     const std::vector<CatalogFigure>& catalogue,
+                                     const Images& images) {
+  // The asked cells as flags in a box with a border wider than any catalogue figure, so that
+  // every cell of an image put there lies inside: a cell's place in the box is then the sum of
+  // its coordinates' and the offset's.
+  constexpr int kBorder = 28;
+  int low[3] = {INT_MAX, INT_MAX, INT_MAX}, high[3] = {INT_MIN, INT_MIN, INT_MIN};
+  for (const Cell& c : asked) {
+    const int v[3] = {c.i, c.j, c.k};
+    for (int a = 0; a < 3; ++a) {
+      low[a] = std::min(low[a], v[a] - kBorder);
+      high[a] = std::max(high[a], v[a] + kBorder);
+    }
+  }
+  const int rowLength = high[2] - low[2] + 1, layerSize = (high[1] - low[1] + 1) * rowLength;
+  auto place = [&](int i, int j, int k) { return i * layerSize + j * rowLength + k; };
+  const int origin = place(low[0], low[1], low[2]);
+  std::vector<char> flags(static_cast<std::size_t>((high[0] - low[0] + 1) * layerSize), 0);
+  std::vector<int> targets;
+  for (const Cell& c : asked) {
+    targets.push_back(place(c.i, c.j, c.k) - origin);
+    flags[static_cast<std::size_t>(targets.back())] = 1;
+  }
+  std::vector<int> near, image;
+  for (std::size_t f = 0; f < catalogue.size(); ++f) {
     bool exact = false, oneMoved = false;
-    for (int t = 0; t < 48; ++t) {
-      const Labeled image = shapeOf(figure.cubes, t);
-      for (const Vec& target : cells) {
+    for (const Labeled& cells : images[f]) {
+      image.clear();
+      for (const auto& [v, piece] : cells)
+        image.push_back(place(v[0], v[1], v[2]));
+      for (const int target : targets) {
         for (std::size_t first = 0; first < 2; ++first) {
-          const Vec& o = image[first].first;
+          const int offset = target - image[first];
           int misses = 0;
-          for (std::size_t n = 0; n < image.size() && misses < 2; ++n) {
-            const Vec& v = image[n].first;
-            misses += cells.count(Vec{target[0] + v[0] - o[0], target[1] + v[1] - o[1],
-                                      target[2] + v[2] - o[2]}) == 0;
-          }
+          for (std::size_t n = 0; n < image.size() && misses < 2; ++n)
+            misses += flags[static_cast<std::size_t>(offset + image[n])] ? 0 : 1;
           exact = exact || misses == 0;
           oneMoved = oneMoved || misses == 1;
         }
       }
     }
-    if (oneMoved && !exact) near.push_back(figure.caseValue);
+    if (oneMoved && !exact) near.push_back(catalogue[f].caseValue);
   }
   std::sort(near.begin(), near.end());
   return near;
@@ -106,6 +137,7 @@ TEST(ShapeFinder, NamesTheCasesOneCubeAwayAsABruteForceComparisonDoes) {
   for (std::size_t n = 0; n < shippedFigures().size(); n += 5)
     catalogue.push_back(shippedFigures()[n]);
   const ShapeFinder finder(catalogue, true);
+  const Images images = imagesOf(catalogue);
   std::mt19937 random(5);
   for (std::size_t n = 0; n < 2 * catalogue.size(); n += 23) {
     // Even steps ask a catalogue figure as it is, odd ones with one cube moved to a free cell
@@ -128,7 +160,7 @@ TEST(ShapeFinder, NamesTheCasesOneCubeAwayAsABruteForceComparisonDoes) {
       cubes.push_back(FigureCube{c, 0});
     const std::vector<Cell> asked = placed(cubes, static_cast<int>(random() % 48), {3, -2, 1});
 
-    std::vector<int> expected = nearestByBruteForce(asked, catalogue);
+    std::vector<int> expected = nearestByBruteForce(asked, catalogue, images);
     const FoundShape found = finder.find(asked);
     // Unless the move happened to give another catalogue shape, the source is among them.
     if (n % 2 == 1 && found.turned.empty() && found.mirrored.empty()) {
