@@ -39,6 +39,13 @@ Labeled labeled(const std::vector<FigureCube>& cubes) {
   return cells;
 }
 
+std::vector<int> symmetries(const Labeled& shape) {
+  std::vector<int> group;
+  for (int t = 0; t < 48; ++t)
+    if (moved(t, shape) == shape) group.push_back(t);
+  return group;
+}
+
 std::string digitsOf(const Labeled& cells) {
   std::string digits;
   for (const auto& cell : cells)
@@ -82,8 +89,7 @@ Fillings allFillings(const std::vector<FigureCube>& cubes) {
     }
   };
   if (figure.size() == 27) place(place, 1, 0);
-  for (int t = 0; t < 48; ++t)
-    if (moved(t, figure) == figure) result.symmetries.push_back(t);
+  result.symmetries = symmetries(figure);
   return result;
 }
 

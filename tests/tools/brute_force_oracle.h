@@ -25,6 +25,9 @@ Labeled moved(int t, Labeled cells);
 
 Labeled labeled(const std::vector<FigureCube>& cubes);
 
+// The transforms t that map the shape, as moved() leaves it, onto itself.
+std::vector<int> symmetries(const Labeled& shape);
+
 // The pieces in the order of the cells, as digits.
 std::string digitsOf(const Labeled& cells);
 
