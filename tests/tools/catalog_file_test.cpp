@@ -46,6 +46,7 @@ TEST(CatalogBuildAndCheck, NameTheLineOrRecordAndWhatIsWrong) {
   for (const std::string wrong :
        {"case 1000", "case 12.0", "case 12.34", "case 012", "case 5x", "case7"})
     EXPECT_EQ(problem("#\n" + wrong), "f.fig:2: " + caseLine + ", found \"" + wrong + "\"");
+  EXPECT_EQ(problem("case 999.9" + std::string(kCube)), "") << "the largest case a line can name";
 
   // 13 layers of two cubes at the end of rows 1 and 2 of 10 cells, 22 record digits each, then a
   // cube at cell 13 or 14 of one row: 300 digits fit a record, 301 do not.
